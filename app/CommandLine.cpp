@@ -1,0 +1,78 @@
+#include "app/CommandLine.h"
+
+#include "store/DatasetTemplate.h"
+
+#include <cstdio>
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine command;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            command.action = CommandLine::Action::Help;
+            return command;
+        }
+        if (argument == "--version" || argument == "-v") {
+            command.action = CommandLine::Action::Version;
+            return command;
+        }
+        if (argument == "--new") {
+            if (i + 1 >= arguments.size()) {
+                command.action = CommandLine::Action::Invalid;
+                command.error = "--new needs the path of the dataset to create";
+                return command;
+            }
+            command.action = CommandLine::Action::NewDataset;
+            command.datasetPath = arguments[++i];
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            command.action = CommandLine::Action::Invalid;
+            command.error = "unknown option " + argument;
+            return command;
+        } else if (command.action == CommandLine::Action::StartGui) {
+            command.datasetPath = argument;
+        }
+    }
+    return command;
+}
+
+std::string UsageText()
+{
+    return "Usage: Tavrin [DATASET.tvd]\n"
+           "       Tavrin --new PATH.tvd\n"
+           "\n"
+           "Tavrin keeps a collection of items described by typed parameters, runs queries\n"
+           "over it and turns the results into reports.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help        show this text and exit\n"
+           "  -v, --version     show the version and exit\n"
+           "  --new PATH.tvd    create an empty dataset at PATH.tvd and exit; an existing\n"
+           "                    file is never touched\n";
+}
+
+int RunHeadless(const CommandLine& command, const std::string& version)
+{
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("Tavrin %s\n", version.c_str());
+        return 0;
+    case CommandLine::Action::NewDataset: {
+        std::string error;
+        if (!CreateDataset(command.datasetPath, error)) {
+            std::fprintf(stderr, "Tavrin: %s\n", error.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    case CommandLine::Action::Invalid:
+        std::fprintf(stderr, "Tavrin: %s\n%s", command.error.c_str(), UsageText().c_str());
+        return 2;
+    case CommandLine::Action::StartGui:
+        break;
+    }
+    return 0;
+}

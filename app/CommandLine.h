@@ -1,0 +1,23 @@
+// The command line of the program. Headless commands (help, version, creating a dataset, later
+// query exports) run without a display and create no window; anything else starts the desktop
+// program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    enum class Action { StartGui, Help, Version, NewDataset, Invalid };
+
+    Action action = Action::StartGui;
+    std::string datasetPath;  // the dataset to open, or the one to create (--new)
+    std::string error;        // why the line is invalid
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The usage text printed by --help.
+std::string UsageText();
+
+// Runs a headless command; returns the process exit status. Messages go to standard error.
+int RunHeadless(const CommandLine& command, const std::string& version);

@@ -1,0 +1,211 @@
+-- The dataset template: every table of a .tvd dataset with its columns, the fixed rows of Type,
+-- Operations and Formula, and the relations between the tables.
+--
+-- Declared column types name the kind of each column (LONG, SHORT, BYTE, BIT, SINGLE, DATETIME,
+-- TEXT(255), LONGTEXT for memos, whose name also gives SQLite text affinity so a note such as
+-- "007" stays text); the connection reads them to give every field its kind. Identifier columns
+-- are INTEGER PRIMARY KEY AUTOINCREMENT: generated, never reused.
+--
+-- Relations cascade from a parent to the rows that only mean something with it: an item's
+-- values, links (both directions), description and deletions from queries; a parameter's values
+-- and the per-query rows that name it; a query's conditions, footers, sort keys, columns,
+-- permutations and widths; a condition's chosen values. Deleted_Items keeps its rows when a
+-- query goes (the query's deletions are managed by the query store itself).
+
+CREATE TABLE [Type] (
+  TYPE_ID LONG PRIMARY KEY NOT NULL,
+  TYPE TEXT(255)
+);
+
+CREATE TABLE [Property] (
+  PROPERTY_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  PROPERTY_NAME TEXT(255),
+  TYPE_ID LONG REFERENCES [Type](TYPE_ID),
+  PRESCISION BYTE DEFAULT 0,
+  SORT_ORDER SHORT DEFAULT 0,
+  ALPHABETIC_ORDER BIT DEFAULT 0
+);
+
+CREATE TABLE [Values] (
+  VALUE_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  PROPERTY_ID LONG REFERENCES [Property](PROPERTY_ID) ON DELETE CASCADE,
+  VALUE_ANUM TEXT(255),
+  VALUE_NUMBER SINGLE,
+  VALUE_DATE DATETIME
+);
+CREATE INDEX [Values_PROPERTY_ID] ON [Values](PROPERTY_ID);
+
+CREATE TABLE [ItemSet] (
+  ITEM_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  ITEM_IDENTIFIER TEXT(255),
+  ITEM_NOTE LONGTEXT
+);
+
+CREATE TABLE [ItemValues] (
+  ITEMVALUE_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  ITEM_ID LONG REFERENCES [ItemSet](ITEM_ID) ON DELETE CASCADE,
+  VALUE_ID LONG REFERENCES [Values](VALUE_ID) ON DELETE CASCADE
+);
+CREATE INDEX [ItemValues_ITEM_ID] ON [ItemValues](ITEM_ID);
+CREATE INDEX [ItemValues_VALUE_ID] ON [ItemValues](VALUE_ID);
+
+CREATE TABLE [Hyperlink] (
+  LINK_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  ITEM_ID LONG REFERENCES [ItemSet](ITEM_ID) ON DELETE CASCADE,
+  ITEM_LINK_ID LONG REFERENCES [ItemSet](ITEM_ID) ON DELETE CASCADE
+);
+CREATE INDEX [Hyperlink_ITEM_ID] ON [Hyperlink](ITEM_ID);
+CREATE INDEX [Hyperlink_ITEM_LINK_ID] ON [Hyperlink](ITEM_LINK_ID);
+
+CREATE TABLE [Descriptions] (
+  DESCRIPTION_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  ITEM_ID LONG REFERENCES [ItemSet](ITEM_ID) ON DELETE CASCADE,
+  DESCRIPTION LONGTEXT
+);
+CREATE INDEX [Descriptions_ITEM_ID] ON [Descriptions](ITEM_ID);
+
+CREATE TABLE [Colors] (
+  ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  OBJECT_TYPE LONG,
+  OBJECT_ID LONG,
+  OBJECT_ID2 LONG DEFAULT 0,
+  OBJECT_ID3 LONG DEFAULT 0,
+  COLOR_FG LONG,
+  COLOR_BG LONG
+);
+CREATE INDEX [Colors_OBJECT] ON [Colors](OBJECT_TYPE, OBJECT_ID);
+
+CREATE TABLE [Queries] (
+  QUERY_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_NAME TEXT(255),
+  IS_TEMPORARY BIT DEFAULT 0,
+  USER_ORDER LONG
+);
+
+CREATE TABLE [Operations] (
+  OPERATION_ID LONG PRIMARY KEY NOT NULL,
+  OPERATION TEXT(255),
+  TYPE_ID LONG REFERENCES [Type](TYPE_ID),
+  FOR_ARGUMENT BIT DEFAULT 0,
+  SQLString TEXT(255)
+);
+
+CREATE TABLE [Formula] (
+  FORMULA_ID LONG PRIMARY KEY NOT NULL,
+  FORMULA TEXT(255),
+  TYPE_ID LONG REFERENCES [Type](TYPE_ID),
+  SQLString TEXT(255)
+);
+
+CREATE TABLE [Conditions] (
+  CONDITION_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  PROPERTY_ID LONG REFERENCES [Property](PROPERTY_ID) ON DELETE CASCADE,
+  OPERATION_ID LONG,
+  ARGUMENT_ALPH TEXT(255),
+  ARGUMENT_NUM SINGLE,
+  ARGUMENT_NUM_2 SINGLE,
+  ARGUMENT_DATE DATETIME,
+  ARGUMENT_DATE_2 DATETIME,
+  ALL_BUT BIT DEFAULT 0,
+  IS_MULTY BIT DEFAULT 0
+);
+CREATE INDEX [Conditions_QUERY_ID] ON [Conditions](QUERY_ID);
+
+CREATE TABLE [Multiply] (
+  MULTY_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  CONDITION_ID LONG REFERENCES [Conditions](CONDITION_ID) ON DELETE CASCADE,
+  VALUE_ID LONG REFERENCES [Values](VALUE_ID) ON DELETE CASCADE
+);
+CREATE INDEX [Multiply_CONDITION_ID] ON [Multiply](CONDITION_ID);
+
+CREATE TABLE [Footer] (
+  FOOTER_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  PROPERTY_ID LONG REFERENCES [Property](PROPERTY_ID) ON DELETE CASCADE,
+  FORMULA_ID LONG REFERENCES [Formula](FORMULA_ID)
+);
+
+CREATE TABLE [SortOrder] (
+  SORT_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  PROPERTY_ID LONG REFERENCES [Property](PROPERTY_ID) ON DELETE CASCADE,
+  SORT_ORDER SHORT
+);
+
+CREATE TABLE [Viewable] (
+  VIEWABLE_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  PROPERTY_ID LONG REFERENCES [Property](PROPERTY_ID) ON DELETE CASCADE
+);
+
+CREATE TABLE [Combo] (
+  COMBO_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  QUERY_NAME TEXT(255),
+  COMBO_NAME TEXT(255),
+  COMBO TEXT(255)
+);
+
+CREATE TABLE [Sizes] (
+  SIZE_ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  QUERY_ID LONG REFERENCES [Queries](QUERY_ID) ON DELETE CASCADE,
+  COL_NUM SHORT,
+  COL_SIZE SHORT
+);
+
+CREATE TABLE [Deleted_Items] (
+  ID INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL,
+  DELETED_ITEM_ID LONG REFERENCES [ItemSet](ITEM_ID) ON DELETE CASCADE,
+  QUERY_ID LONG,
+  IS_TEMPORARY BIT DEFAULT 0
+);
+CREATE INDEX [Deleted_Items_QUERY_ID] ON [Deleted_Items](QUERY_ID);
+
+-- The staging table of a query run; normally empty.
+CREATE TABLE [tempvalues] (
+  ITEM_ID LONG,
+  ITEM_IDENTIFIER TEXT(255),
+  VALUE_ID LONG,
+  PROPERTY_ID LONG,
+  VALUE_DATE DATETIME,
+  VALUE_NUMBER SINGLE,
+  VALUE_ANUM TEXT(255),
+  PROPERTY_NAME TEXT(255),
+  TYPE_ID LONG,
+  TYPE TEXT(255)
+);
+
+INSERT INTO [Type] (TYPE_ID, TYPE) VALUES (1, 'Alphanumeric'), (2, 'Numeric'), (3, 'Date/Time');
+
+-- Operations: an empty SQLString adds no condition; 14 and 15 are the between operations of
+-- numeric and date parameters (their SQLString only has to be non-empty).
+INSERT INTO [Operations] (OPERATION_ID, OPERATION, TYPE_ID, FOR_ARGUMENT, SQLString) VALUES
+  (1, 'NONE', 1, 1, ''),
+  (2, 'NONE', 2, 1, ''),
+  (3, 'NONE', 3, 1, ''),
+  (4, '=', 2, 1, '='),
+  (5, '<>', 2, 1, '<>'),
+  (6, '<', 2, 1, '<'),
+  (7, '<=', 2, 1, '<='),
+  (8, '>', 2, 1, '>'),
+  (9, '>=', 2, 1, '>='),
+  (10, '=', 3, 1, '='),
+  (11, '<>', 3, 1, '<>'),
+  (12, '<', 3, 1, '<'),
+  (13, '<=', 3, 1, '<='),
+  (14, 'BETWEEN', 2, 1, 'BETWEEN'),
+  (15, 'BETWEEN', 3, 1, 'BETWEEN'),
+  (16, '>', 3, 1, '>'),
+  (17, '>=', 3, 1, '>=');
+
+-- Footer formulas: 1 to 3 mean "no footer" (one per type); from 4 on the numeric aggregates.
+INSERT INTO [Formula] (FORMULA_ID, FORMULA, TYPE_ID, SQLString) VALUES
+  (1, 'None', 1, ''),
+  (2, 'None', 2, ''),
+  (3, 'None', 3, ''),
+  (4, 'Sum', 2, 'SUM'),
+  (5, 'Average', 2, 'AVG'),
+  (6, 'Minimum', 2, 'MIN'),
+  (7, 'Maximum', 2, 'MAX'),
+  (8, 'Count', 2, 'COUNT');
