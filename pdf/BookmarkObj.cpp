@@ -25,7 +25,8 @@ IBookmarkPDF* CBookmarkObj::AddChild(const char* title, IDestLinkPDF* destinatio
                                      unsigned long colour, int style)
 {
     std::unique_ptr<CBookmarkObj> child(new CBookmarkObj(Counter(), *this));
-    if (const auto* action = dynamic_cast<const CDestLinkObj*>(destination))
+    const auto* action = dynamic_cast<const CDestLinkObj*>(destination);
+    if (action && SameDocument(*action))
         child->Set("A", action->Reference());
     OBJ_ARRAY rgb;
     for (const unsigned shift : {0u, 8u, 16u})
@@ -51,7 +52,7 @@ IBookmarkPDF* CBookmarkObj::AddChild(const char* title, IPagePDF* page, int left
                                      float zoom, unsigned long colour, int style)
 {
     auto* target = dynamic_cast<CPagePDF*>(page);
-    if (!target)
+    if (!target || !SameDocument(*target))
         return nullptr;
     return AddChild(title, target->CreateGoTo(left, top, zoom), colour, style);
 }

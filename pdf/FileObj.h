@@ -34,6 +34,9 @@ public:
     int Number() const { return number_; }
     // A reference to this object ("n 0 R").
     OBJ_POINTER Reference() const { return OBJ_POINTER(number_); }
+    // Whether `other` was numbered by the same document: a reference to an object of another
+    // document would point at the wrong object.
+    bool SameDocument(const CFileObj& other) const { return &counter_ == &other.counter_; }
 
     // Replaces the stream content. The length object is created on first use (so it takes the
     // next object number) and holds the number of content bytes.

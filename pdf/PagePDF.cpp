@@ -27,6 +27,10 @@ void CPagePDF::AddString(IStringPDF* run)
     const auto* text = dynamic_cast<const CStringPDF*>(run);
     if (!text)
         return;
+    for (const CFontObj* font : text->Fonts()) {
+        if (!SameDocument(*font))
+            return;  // a run of another document
+    }
     procSet_.AddNameOnce("Text");
     _buffer stream;
     stream.reserve(text->Content().size() + 6);
@@ -72,7 +76,7 @@ void CPagePDF::DrawRect(unsigned long stroke, unsigned long fill, int x, int y, 
     AddContent(std::move(stream));
 
     const auto* action = dynamic_cast<const CDestLinkObj*>(link);
-    if (!action)
+    if (!action || !SameDocument(*action))
         return;
     const RectPDF area{x, y, x + width, y + height};
     objects_.push_back(std::make_unique<CLinkObj>(Counter(), area, action->Number()));

@@ -1,6 +1,7 @@
 // What callers of the PDF writer see besides CDocPDF: the enumerations of the document
 // interface and the interfaces of pages, text runs, bookmarks and links. Every object behind an
-// interface pointer is owned by its document and lives until the document is deleted.
+// interface pointer is owned by its document and lives until the document is deleted. Objects
+// work only within their own document: a run, page or link of another document is ignored.
 //
 // Coordinates are PDF points (1/72 inch) with the origin at the bottom left of the page; a text
 // position is the start of the baseline. Colours are 0x00BBGGRR values (red in the lowest

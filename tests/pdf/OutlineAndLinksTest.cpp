@@ -140,3 +140,26 @@ TEST(PdfLinks, ALinkedRectangleGetsAnAnnotationOverIt)
     EXPECT_LT(file.find("7 0 obj\r\n"), file.find("12 0 obj\r\n"));
     EXPECT_GT(file.find("8 0 obj\r\n"), file.find("5 0 obj\r\n"));
 }
+
+TEST(PdfLinks, ObjectsOfAnotherDocumentAreNeverReferenced)
+{
+    CDocPDF other;
+    IPagePDF* otherPage = other.GetPages()->AddPage(612, 792);
+    IStringPDF* otherRun = other.CreateString(tpStandartFont::Courier, 12, 0, "elsewhere", 0, 0);
+
+    TempFolder folder;
+    CDocPDF document;
+    IPagePDF* page = document.GetPages()->AddPage(612, 792);          // 6
+    page->AddString(otherRun);
+    page->DrawRect(0, 0, 0, 0, 10, 10, otherPage->GetDestination());  // 7, 8
+    IBookmarkPDF* root = document.CreateBookmark();                    // 9
+    EXPECT_EQ(root->AddChild("Other page", otherPage, 0, 0, 0.0f, 0, 0), nullptr);
+    root->AddChild("Other destination", other.CreateHLink("https://example.org/"), 0, 0);  // 10
+    const std::string file = SaveAndCheck(document, folder);
+
+    EXPECT_TRUE(Contains(ObjectText(file, 6), "/Contents [ 7 0 R ]\r\n")) << "only the rectangle";
+    EXPECT_FALSE(Contains(ObjectText(file, 6), "/Annots"));
+    EXPECT_FALSE(Contains(ObjectText(file, 6), "/Font"));
+    EXPECT_FALSE(Contains(ObjectText(file, 10), "/A "));
+    EXPECT_TRUE(ReadXref(file).faults.empty());
+}
