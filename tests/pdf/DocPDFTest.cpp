@@ -17,11 +17,6 @@ namespace {
 constexpr int kWidth = 612;
 constexpr int kHeight = 792;
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 // The text of the trailer dictionary.
 std::string TrailerOf(const std::string& file)
 {

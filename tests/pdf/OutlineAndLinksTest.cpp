@@ -9,12 +9,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
+#include <functional>
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+namespace {
 
 // The outline read back by qpdf: title, page (from 1) and the children of each item.
 std::string OutlineAsReadBack(const std::string& path)

@@ -11,6 +11,11 @@
 #include <filesystem>
 #include <sstream>
 
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 ToolRun RunTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;

@@ -18,6 +18,8 @@ struct ToolRun {
     std::string output;  // standard output and standard error
 };
 
+bool Contains(const std::string& text, const std::string& part);
+
 // Runs `program` with `arguments`; exit code -1 when it could not be started.
 ToolRun RunTool(const QString& program, const QStringList& arguments);
 

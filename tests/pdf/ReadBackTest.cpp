@@ -7,11 +7,6 @@
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 std::string PageText(const std::string& path, int page)
 {
     const QString number = QString::number(page);
@@ -22,7 +17,7 @@ std::string PageText(const std::string& path, int page)
 
 }  // namespace
 
-TEST(PdfReadBack, PageTextsComeBackInEveryFontWithAccentsAndTheEuroSign)
+TEST(PdfReadBack, PageTextsComeBackInSeveralFontsWithAccentsAndTheEuroSign)
 {
     const struct {
         const char* why;
