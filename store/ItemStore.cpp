@@ -46,6 +46,12 @@ void CItemStore::Clear()
     copy_ = false;
 }
 
+void CItemStore::ReleaseRecordsets()
+{
+    rows_.Close();
+    lookup_.Close();
+}
+
 void CItemStore::ForgetCurrent()
 {
     current_ = CurrentItem{};

@@ -66,6 +66,8 @@ public:
 
     // Empties every list and forgets the current item (a dataset is being opened).
     void Clear();
+    // Lets go of the rows the store's recordsets hold (the dataset is closing).
+    void ReleaseRecordsets();
 
     // ---- Item list and current item ---------------------------------------------------------
     const CItemArray& Items() const { return items_; }

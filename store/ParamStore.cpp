@@ -88,6 +88,13 @@ void CParamStore::Clear()
     loadedValueCount_ = 0;
 }
 
+void CParamStore::ReleaseRecordsets()
+{
+    rows_.Close();
+    cascade_.Close();
+    widths_.Close();
+}
+
 const tagPARAM* CParamStore::ParamAt(int index) const
 {
     return IsIndex(index) ? &params_[index] : nullptr;

@@ -82,6 +82,8 @@ public:
 
     // Empties every list (a dataset is being opened).
     void Clear();
+    // Lets go of the rows the store's recordsets hold (the dataset is closing).
+    void ReleaseRecordsets();
 
     // ---- Parameter list (index = position in the list; an index outside it returns false) ----
     const CParamArray& Params() const { return params_; }

@@ -39,6 +39,9 @@ public:
     // The generated identifier of the row just written.
     int32_t Id(const char* key) const { return rows_.GetValue(key).ToLong(); }
 
+    // Lets go of the rows held.
+    void Close() { rows_.Close(); }
+
     CDbRecordset& operator*() { return rows_; }
     CDbRecordset* operator->() { return &rows_; }
 

@@ -222,8 +222,9 @@ TEST_F(ParamStoreTest, NamesTheQueryEngineCannotUseAreRefused)
         EXPECT_EQ(Dataset().Count("Property", "PROPERTY_NAME=" + QuoteSqlText(c.name)), c.refused ? 0 : 1)
             << c.name;
         EXPECT_EQ(Messages().Shown().size(), c.refused ? 1u : 0u) << c.name;
-        if (c.refused)
+        if (c.refused) {
             EXPECT_EQ(Messages().Shown()[0].text, ParamNameProblem(c.name));
+        }
     }
 }
 
