@@ -177,7 +177,7 @@ void CItemStore::CreateItem(bool copy)
 
 int CItemStore::DeleteItem(bool stay)
 {
-    if (!IsIndex(current_.index))
+    if (!IsIndex(current_.index) || IsRemoved(items_[current_.index].state))
         return -1;
     rememberedIndex_ = current_.index;
     tagITEMID& entry = items_[current_.index];

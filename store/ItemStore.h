@@ -100,7 +100,8 @@ public:
     // most 49 characters) becomes current; it is written by the next save.
     void CreateItem(bool copy);
     // Marks the current entry removed and, unless `stay`, makes a neighbour current: 1 when
-    // one before was found (or `stay`), 0 when one after, -1 when none remains.
+    // one before was found (or `stay`), 0 when one after, -1 when none remains
+    // (also when the current item is already removed).
     int DeleteItem(bool stay);
     void SetItemText(const std::string& identifier, const std::string& note);
     bool SetItemColour(int index, COLORREF colour, bool isText);
