@@ -419,8 +419,10 @@ bool CParamStore::SaveParam(tagPARAM& record)
     }
     if ((record.colourFlags & (COLOUR_TEXT_SET | COLOUR_BACKGROUND_SET)) && !IsRemoved(record.state)) {
         if (!database_.SaveColor(COLOUR_OBJECT_PARAMETER, record.PROPERTY_ID, record.textColour,
-                                 record.backgroundColour))
+                                 record.backgroundColour)) {
+            ShowSaveFailure(database_);
             return false;
+        }
         record.colourFlags = COLOUR_STORED;
     }
     // A deleted parameter has no row any more: it stays out of every list as discarded.

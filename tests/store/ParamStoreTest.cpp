@@ -241,6 +241,24 @@ TEST_F(ParamStoreTest, RenamingToAReservedNameRefusesTheWholeSave)
     EXPECT_TRUE(ParamNameProblem("Identifier").empty());
 }
 
+TEST_F(ParamStoreTest, AFailedSaveWritesNothingAndKeepsTheStates)
+{
+    Open(kShop);
+    Dataset().Exec("CREATE TRIGGER NoNewParameters BEFORE INSERT ON Property BEGIN SELECT "
+                   "RAISE(ABORT, 'no new parameters'); END;");
+    ASSERT_TRUE(Params().UpdateParam(0, "Hue", TYPE_ALPHANUMERIC, 0, 0));
+    ASSERT_TRUE(Params().SetParamType(1, TYPE_ALPHANUMERIC));  // Price loses its values
+    Params().AddParam("Weight", TYPE_NUMERIC, 0);
+    EXPECT_FALSE(Params().SaveParams());
+    EXPECT_EQ(Text("SELECT PROPERTY_NAME FROM Property WHERE PROPERTY_ID=1"), "Colour");
+    EXPECT_EQ(Text("SELECT TYPE_ID FROM Property WHERE PROPERTY_ID=2"), "2");
+    EXPECT_EQ(Dataset().Count("Values", "PROPERTY_ID=2"), 1) << "the cascade is undone as well";
+    EXPECT_EQ(Params().Params()[0].state, RecordChanged);
+    EXPECT_EQ(Params().Params()[4].state, RecordNew);
+    EXPECT_EQ(Params().Params()[4].PROPERTY_ID, 0);
+    EXPECT_EQ(Messages().Shown().size(), 1u);
+}
+
 // ---- Look-ups ------------------------------------------------------------------------------------
 
 TEST_F(ParamStoreTest, LookUpsReadTheDataset)
