@@ -86,6 +86,7 @@ public:
     void ReleaseRecordsets();
 
     // ---- Parameter list (index = position in the list; an index outside it returns false) ----
+    // The setters refuse a removed record: a deleted parameter is never brought back.
     const CParamArray& Params() const { return params_; }
     const tagPARAM* ParamAt(int index) const;
 

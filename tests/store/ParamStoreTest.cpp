@@ -78,6 +78,10 @@ TEST_F(ParamStoreTest, DeletingAskedOnlyForSavedParameters)
               "it. It will affect item, query, and permutation data.\nDelete anyway?");
     EXPECT_EQ(Messages().Shown()[0].style, unsigned(MB_YESNO | MB_ICONQUESTION));
     EXPECT_FALSE(Params().UpdateParam(1, "Cost", TYPE_NUMERIC, 2, 1)) << "a deleted record";
+    EXPECT_FALSE(Params().SetParamType(1, TYPE_DATETIME));
+    EXPECT_FALSE(Params().SetParamAlphabetic(1, true));
+    EXPECT_FALSE(Params().SetParamOrder(1, 7));
+    EXPECT_EQ(Params().Params()[1].state, RecordDeleted) << "a deleted record stays deleted";
 }
 
 TEST_F(ParamStoreTest, NamesDifferingOnlyInCaseAreNotUnique)
