@@ -324,6 +324,96 @@ MOXAPI int MoxAddPolygonPoint(HMOXDOC doc, int32_t x, int32_t y);
 
 /* ---- Text and pictures ------------------------------------------------------------------- */
 
+/* Texts. A text may start with formatting keywords in brackets ("[B S 12 C Red]Title"; "[N ...]"
+ * makes them apply to this call only; "[[" stands for a literal "["). The Print forms place the
+ * text at (x, y) with right and bottom MOX_FREE (width and height from the text, limited by the
+ * output rectangle); the Write forms into the rectangle given. The Box forms draw a frame with
+ * the current pen; the others have no frame (pen size 0 for the call). The background is filled
+ * by the background mode either way. With auto break on (or full) text that does not fit goes on
+ * at the top margin of the next page (a new page after the last one), and the host receives the
+ * auto page break message. `text` must not be null (last error 1). They return the bottom of the
+ * last text object placed. */
+MOXAPI int32_t MoxPrint(HMOXDOC doc, int32_t x, int32_t y, const char* text);
+MOXAPI int32_t MoxPrintBox(HMOXDOC doc, int32_t x, int32_t y, const char* text);
+MOXAPI int32_t MoxWrite(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                        const char* text);
+MOXAPI int32_t MoxWriteBox(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                           const char* text);
+/* Lay the text out as the placing forms would, without placing it and without page breaks; the
+ * size goes to MOX_RENDER_WIDTH / MOX_RENDER_HEIGHT. 0 all fits, 1 only a part fits, 2 nothing. */
+MOXAPI int MoxRenderPrint(HMOXDOC doc, int32_t x, int32_t y, const char* text);
+MOXAPI int MoxRenderPrintBox(HMOXDOC doc, int32_t x, int32_t y, const char* text);
+MOXAPI int MoxRenderWrite(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                          const char* text);
+MOXAPI int MoxRenderWriteBox(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                             const char* text);
+/* The header / footer: the rectangle (resolved now; a free edge is worked out from the text) and
+ * the current attributes, placed on the current page and on every new page; "@PAGE" in the text
+ * becomes the page number. 1, or 0 when it is already defined (nothing changes then). */
+MOXAPI int MoxDefineHeader(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                           const char* text);
+MOXAPI int MoxDefineFooter(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                           const char* text);
+
+/* Pictures: BMP files, placeable Windows metafiles (.WMF) and enhanced metafiles (.EMF). The type
+ * comes from MoxSetPictureType, else from the extension, else from the file's first bytes. A free
+ * right or bottom takes the picture's natural size (bitmaps: pixels x 254 / dots per inch, their
+ * own resolution or the default one; metafiles: their frame), keeping the aspect when asked.
+ * Flags: MOX_PICTURE_USE_CACHE, MOX_PICTURE_FIT (fit into a fixed rectangle keeping the aspect),
+ * MOX_PICTURE_STORE_DATA (store the picture itself in report files; always for bitmaps in memory),
+ * MOX_PICTURE_ONE_RESOLUTION (the horizontal resolution for both directions). A picture that
+ * cannot be had sets last error 300 and leaves an empty box (10 mm square where its size was
+ * free). They return the bottom of the picture's rectangle. */
+#define MOX_PICTURE_USE_CACHE 0x0002
+#define MOX_PICTURE_FIT 0x0010
+#define MOX_PICTURE_STORE_DATA 0x0020
+#define MOX_PICTURE_ONE_RESOLUTION 0x0080
+MOXAPI int32_t MoxPicture(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                          const char* file, int32_t flags);
+/* A packed device-independent bitmap in memory (info header, colour table, rows); the engine
+ * copies it. Null sets last error 300. */
+MOXAPI int32_t MoxPictureDIB(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                             const void* packedDib, int32_t flags);
+/* Bitmap resources of modules do not exist on this platform: last error 300, an empty box. */
+MOXAPI int32_t MoxPictureResID(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                               void* module, int32_t number, int32_t flags);
+MOXAPI int32_t MoxPictureResName(HMOXDOC doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                 void* module, const char* name, int32_t flags);
+/* Measure only, into the rectangle (0, 0, width, height) (MOX_FREE for a free size): the size
+ * goes to MOX_RENDER_WIDTH / MOX_RENDER_HEIGHT; they return the height. */
+MOXAPI int32_t MoxRenderPicture(HMOXDOC doc, int32_t width, int32_t height, const char* file,
+                                int32_t flags);
+MOXAPI int32_t MoxRenderPictureDIB(HMOXDOC doc, int32_t width, int32_t height,
+                                   const void* packedDib, int32_t flags);
+MOXAPI int32_t MoxRenderPictureResID(HMOXDOC doc, int32_t width, int32_t height, void* module,
+                                     int32_t number, int32_t flags);
+MOXAPI int32_t MoxRenderPictureResName(HMOXDOC doc, int32_t width, int32_t height,
+                                       void* module, const char* name, int32_t flags);
+/* Picture attributes of later pictures: keep the aspect ratio (default 1), the default dots per
+ * inch of bitmaps without their own (default 96 x 96; values of 0 or less are ignored), the type
+ * (0 bitmap file, 5 Windows metafile, 6 enhanced metafile, 255 = from the file; default 255) and
+ * the page of multi-page files (kept, not used). */
+MOXAPI void MoxSetKeepPictureAspect(HMOXDOC doc, int on);
+MOXAPI void MoxKeepBitmapAspect(HMOXDOC doc, int on); /* = MoxSetKeepPictureAspect */
+MOXAPI void MoxSetDefaultPictureDPI(HMOXDOC doc, int dpiX, int dpiY);
+MOXAPI void MoxDefaultBitmapDPI(HMOXDOC doc, int dpiX, int dpiY); /* = MoxSetDefaultPictureDPI */
+MOXAPI void MoxSetPictureType(HMOXDOC doc, int type);
+MOXAPI int MoxGetPictureType(HMOXDOC doc);
+MOXAPI void MoxSetPicturePage(HMOXDOC doc, int32_t page);
+MOXAPI int32_t MoxGetPicturePage(HMOXDOC doc);
+/* Copies "*.BMP;*.WMF;*.EMF", cut to fit and zero-terminated, into `buffer` of `size` bytes and
+ * returns its full length. */
+MOXAPI int MoxGetPictureTypes(HMOXDOC doc, char* buffer, int size);
+MOXAPI int32_t MoxGetPicturePageCount(HMOXDOC doc, const char* file); /* 1 */
+/* The process-wide cache of decoded picture files (kilobytes; default limit 4096). Setting a
+ * smaller limit drops the least recently used pictures. Any handle, null included. */
+MOXAPI void MoxSetPictureCacheSize(HMOXDOC doc, int32_t kilobytes);
+MOXAPI void MoxSetPicCacheSize(HMOXDOC doc, int32_t kilobytes); /* = MoxSetPictureCacheSize */
+MOXAPI int32_t MoxGetPictureCacheSize(HMOXDOC doc);
+MOXAPI int32_t MoxGetPicCacheSize(HMOXDOC doc); /* = MoxGetPictureCacheSize */
+MOXAPI int32_t MoxGetPictureCacheUsed(HMOXDOC doc);
+MOXAPI int32_t MoxGetPicCacheUsed(HMOXDOC doc); /* = MoxGetPictureCacheUsed */
+
 /* ---- Preview and print settings ----------------------------------------------------------- */
 /* Settings kept by the document for its preview and printing; the report file stores those
  * marked (file). */
