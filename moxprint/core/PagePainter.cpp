@@ -191,7 +191,10 @@ void PaintTextLines(QPainter& painter, const MoxTextObject& text, int boxWidth, 
         const int free = area.Width() - line.width;
         int offset = 0;
         std::vector<int> extra(shown.size(), 0);
-        const bool lastOfObject = i + 1 == lines.size();
+        // A justified text cut by a page break also spreads its last line, unless a line
+        // feed ended that line.
+        const bool endedByLineFeed = line.end < all.size() && all[line.end] == '\n';
+        const bool lastOfObject = i + 1 == lines.size() && !endedByLineFeed;
         const bool justify = (text.alignment == AlignJustified && !line.endsParagraph) ||
                              (text.alignment == AlignJustifiedAll &&
                               (!line.endsParagraph || lastOfObject));
