@@ -236,11 +236,30 @@ void MoxDocFile::ReadPageChain()
 }
 
 std::unique_ptr<MoxPage> MoxDocFile::ReadPage(int32_t offset,
-                                              const MoxPageGeometry& documentGeometry)
+                                              const MoxPageGeometry& documentGeometry,
+                                              int64_t* recordSize)
 {
     RecordReader in(file_);
     in.Seek(int64_t(offset) + kPageLinksSize);
-    return DecodePageBody(in, header_.version, documentGeometry);
+    auto page = DecodePageBody(in, header_.version, documentGeometry);
+    if (recordSize)
+        *recordSize = in.Position() - offset;
+    return page;
+}
+
+std::vector<std::unique_ptr<MoxPage>> MoxDocFile::ReadAllPages(
+    const MoxPageGeometry& documentGeometry)
+{
+    std::vector<std::unique_ptr<MoxPage>> pages;
+    int64_t total = 0;
+    for (int32_t offset : pageOffsets_) {
+        int64_t size = 0;
+        pages.push_back(ReadPage(offset, documentGeometry, &size));
+        total += size;
+        if (total > file_.size())
+            Fail(MOX_ERROR_FILE_READ);
+    }
+    return pages;
 }
 
 int32_t MoxDocFile::AppendPage(const std::string& body, int32_t previous, int32_t next)

@@ -65,7 +65,12 @@ public:
     bool ReadOnly() const { return readOnly_; }
     const std::string& Path() const { return path_; }
 
-    std::unique_ptr<MoxPage> ReadPage(int32_t offset, const MoxPageGeometry& documentGeometry);
+    // Reads the page record at `offset`; `recordSize` (if given) receives the bytes it took.
+    std::unique_ptr<MoxPage> ReadPage(int32_t offset, const MoxPageGeometry& documentGeometry,
+                                      int64_t* recordSize = nullptr);
+    // Reads every stored page. Records of a sound file never overlap, so all of them together
+    // take at most the file's size: more means a hostile file (and quadratic work) and fails.
+    std::vector<std::unique_ptr<MoxPage>> ReadAllPages(const MoxPageGeometry& documentGeometry);
     // Writes a page record at the end of the file and returns its offset.
     int32_t AppendPage(const std::string& body, int32_t previous, int32_t next);
     void SetPreviousLink(int32_t pageOffset, int32_t previous);

@@ -358,9 +358,7 @@ void MoxDocument::ReadFromFile(const std::string& path)
     {
         // Every page is read before any is added: a damaged file adds nothing.
         auto file = MoxDocFile::Open(path, true, MoxFileHeader{});
-        const MoxPageGeometry geometry = GeometryOf(file->Header());
-        for (int32_t offset : file->PageOffsets())
-            read.push_back(file->ReadPage(offset, geometry));
+        read = file->ReadAllPages(GeometryOf(file->Header()));
         fileLevel = file->Header().level;
         fileValue = file->Header().documentValue;
     }
