@@ -5,7 +5,8 @@ TAVRIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TAVRIN_BUILD=${TAVRIN_BUILD:-$TAVRIN_ROOT/build}
 
 # Build tools, Qt 6, SQLite, fonts, the test and benchmark frameworks, the PDF validators the
-# tests use, the mail hand-off, the icon theme and a virtual display for running the program.
+# tests use, the mail hand-off, the icon theme, a virtual display for running the program, and
+# clang with its sanitizer runtimes for the fuzzing build (-DTAVRIN_FUZZ=ON).
 TAVRIN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
@@ -15,6 +16,7 @@ TAVRIN_PACKAGES=(
   qpdf poppler-utils
   xdg-utils breeze-icon-theme
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 tavrin_install_packages() {
