@@ -5,8 +5,7 @@ TAVRIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TAVRIN_BUILD=${TAVRIN_BUILD:-$TAVRIN_ROOT/build}
 
 # Build tools, Qt 6, SQLite, fonts, the test and benchmark frameworks, the PDF validators the
-# tests use, the mail hand-off, the icon theme, a virtual display for running the program, and
-# clang with its sanitizer runtimes for the fuzzing build (-DTAVRIN_FUZZ=ON).
+# tests use, the mail hand-off, the icon theme and a virtual display for running the program.
 TAVRIN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
@@ -16,13 +15,18 @@ TAVRIN_PACKAGES=(
   qpdf poppler-utils
   xdg-utils breeze-icon-theme
   xvfb xauth
-  clang libclang-rt-14-dev
 )
 
+# Only for scripts/fuzz: clang with its sanitizer runtimes.
+TAVRIN_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# Installs the packages named (default: TAVRIN_PACKAGES) that are missing.
 tavrin_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${TAVRIN_PACKAGES[@]}")
   local missing=()
   local package
-  for package in "${TAVRIN_PACKAGES[@]}"; do
+  for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
