@@ -1,7 +1,7 @@
 // The main of every test program: a Qt application object (a widget application on the
 // offscreen platform for GUI tests), per-user settings in a scratch folder so that a test run
-// never reads or changes the user's own settings, the build tree's places in TAVRIN_TEMPLATE_DIR
-// and TAVRIN_BINARY_DIR (unless already set), then GoogleTest.
+// never reads or changes the user's own settings, the build's folders in the environment
+// (TAVRIN_BINARY_DIR, TAVRIN_TEMPLATE_DIR), then GoogleTest.
 #include "platform/Settings.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +16,20 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+namespace {
+void SetDefaultEnvironment(const char* name, const char* value)
+{
+    if (qEnvironmentVariableIsEmpty(name))
+        qputenv(name, value);
+}
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("TAVRIN_TEMPLATE_DIR"))
-        qputenv("TAVRIN_TEMPLATE_DIR", TAVRIN_TEST_TEMPLATE_DIR);
-    if (qEnvironmentVariableIsEmpty("TAVRIN_BINARY_DIR"))
-        qputenv("TAVRIN_BINARY_DIR", TAVRIN_TEST_BINARY_DIR);
+    SetDefaultEnvironment("TAVRIN_BINARY_DIR", TAVRIN_BUILD_ROOT);
+    SetDefaultEnvironment("TAVRIN_TEMPLATE_DIR", TAVRIN_BUILD_TEMPLATE_DIR);
 #ifdef TAVRIN_TEST_GUI
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    SetDefaultEnvironment("QT_QPA_PLATFORM", "offscreen");
 #endif
     TestApplication app(argc, argv);
     TestApplication::setApplicationName("Tavrin");
