@@ -25,6 +25,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             }
             command.action = CommandLine::Action::NewDataset;
             command.datasetPath = arguments[++i];
+        } else if (argument == "--print" || argument == "--print-to") {
+            // The file (and for --print-to the printer) follow; none of it is used.
+            command.action = CommandLine::Action::Print;
+            if (i + 1 < arguments.size())
+                command.datasetPath = arguments[++i];
+            return command;
         } else if (argument.size() > 1 && argument[0] == '-') {
             command.action = CommandLine::Action::Invalid;
             command.error = "unknown option " + argument;
@@ -72,6 +78,7 @@ int RunHeadless(const CommandLine& command, const std::string& version)
         std::fprintf(stderr, "Tavrin: %s\n%s", command.error.c_str(), UsageText().c_str());
         return 2;
     case CommandLine::Action::StartGui:
+    case CommandLine::Action::Print:
         break;
     }
     return 0;

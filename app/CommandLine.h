@@ -1,16 +1,17 @@
 // The command line of the program. Headless commands (help, version, creating a dataset, later
 // query exports) run without a display and create no window; anything else starts the desktop
-// program.
+// program. A print request (--print FILE, --print-to FILE PRINTER) is recognised so that start-up
+// can refuse it: printing from the command line is not offered.
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct CommandLine {
-    enum class Action { StartGui, Help, Version, NewDataset, Invalid };
+    enum class Action { StartGui, Help, Version, NewDataset, Print, Invalid };
 
     Action action = Action::StartGui;
-    std::string datasetPath;  // the dataset to open, or the one to create (--new)
+    std::string datasetPath;  // the file to open (or print), or the dataset to create (--new)
     std::string error;        // why the line is invalid
 };
 
