@@ -14,6 +14,16 @@ CDovaneDoc::CDovaneDoc(CRecentFileList& recentFiles, QObject* parent)
 {
 }
 
+CDovaneDoc::~CDovaneDoc() { CloseReport(); }
+
+void CDovaneDoc::CloseReport()
+{
+    if (!report_)
+        return;
+    MoxCloseDoc(report_);
+    report_ = nullptr;
+}
+
 QString CDovaneDoc::ExtensionOf(const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -58,14 +68,26 @@ bool CDovaneDoc::OnOpenDocument(const QString& path)
 bool CDovaneDoc::OpenReport(const QString& path)
 {
     CDovaneDatabase& database = TheDatabase();
-    if (database.IsOpen())
-        database.CloseDataset();
     if (!frame_ || !frame_->ReportView()) {
+        if (database.IsOpen())
+            database.CloseDataset();
         waitingReport_ = path;
         emit reportWaiting();
         return true;
     }
     waitingReport_.clear();
+    // The engine checks the file first: a file that is not a whole report leaves everything as
+    // it was, with a message, instead of an empty viewer.
+    HMOXDOC report = MoxOpenDocFile(frame_->ReportView(), path.toLocal8Bit().constData(),
+                                    "Tavrin Report Viewer", kReportOpenFlags);
+    if (!report) {
+        MessageBox("Unable to open report " + path.toStdString(), {}, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (database.IsOpen())
+        database.CloseDataset();
+    CloseReport();
+    report_ = report;
     frame_->QueryView()->ResetView();
     frame_->ArrangeToolBars(ScreenToolBar::AllHidden, 0);
     frame_->SwitchScreen(frame_->ReportView());
@@ -78,6 +100,7 @@ bool CDovaneDoc::OpenDataset(const QString& path)
     CDovaneDatabase& database = TheDatabase();
     database.CompactDataset();
     database.SetCurrentDatasetPath(path.toStdString());
+    CloseReport();
     if (!database.OpenDataset(path.toStdString())) {
         MessageBox("Unable to open dataset " + path.toStdString());
         return false;

@@ -4,6 +4,8 @@
 // returns to the start screen, sets the main title and adds the file to the recent-file list.
 #pragma once
 
+#include "moxprint.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,6 +17,7 @@ class CDovaneDoc : public QObject {
 
 public:
     explicit CDovaneDoc(CRecentFileList& recentFiles, QObject* parent = nullptr);
+    ~CDovaneDoc() override;
 
     void SetFrame(CMainFrame* frame) { frame_ = frame; }
 
@@ -27,8 +30,13 @@ public:
     QString Extension() const { return extension_; }
     // A report file that waits for the report viewer screen to exist; empty when none.
     QString WaitingReportPath() const { return waitingReport_; }
-    // The open flags the print engine gets for report files.
+    // The open flags the print engine gets for report files: read-only, fixed message numbers
+    // and the viewer's preview settings.
     static constexpr unsigned kReportOpenFlags = 0x3E700;
+    // The print engine document of the open report file; null when none is open.
+    HMOXDOC ReportDocument() const { return report_; }
+    // Closes the open report file, if any.
+    void CloseReport();
 
     bool IsDatasetOpen() const;
     void CloseDataset();
@@ -52,4 +60,5 @@ private:
     CMainFrame* frame_ = nullptr;
     QString extension_;
     QString waitingReport_;
+    HMOXDOC report_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "app/HelpWindow.h"
 
+#include "moxprint.h"
+#include "platform/WindowMessage.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -141,3 +144,16 @@ void CHelpWindow::ShowTopic(const QUrl& topic, bool showContents)
 QUrl CHelpWindow::CurrentTopic() const { return browser_->source(); }
 
 bool CHelpWindow::IsContentsShown() const { return !contents_->isHidden(); }
+
+bool AnswerEngineHelpRequest(QEvent* event)
+{
+    if (event->type() != WindowMessage::Type())
+        return false;
+    auto* message = static_cast<WindowMessage*>(event);
+    static const unsigned registered = RegisterWindowMessage(")/$%!MoxHelp");
+    if (message->message != registered && message->message != MOX_MSG_HELP)
+        return false;
+    OpenHelp(HelpFilePath() + "::/view_howto.htm");
+    message->result = 1;
+    return true;
+}

@@ -4,6 +4,7 @@
 // the extension ".chm", so that the topic names stay those the screens use.
 #pragma once
 
+#include <QEvent>
 #include <QUrl>
 #include <QWidget>
 
@@ -22,6 +23,12 @@ QUrl HelpTopicUrl(const std::string& helpPath);
 // Shows the help window at the topic of `helpPath` (brought to the front; it has no owner).
 // With `showContents` the contents pane is shown beside the topic.
 void OpenHelp(const std::string& helpPath, bool showContents = false);
+
+// The print engine's help request, sent to its host window when the preview's help button is
+// pressed: the registered message ")/$%!MoxHelp" or, for documents opened with fixed message
+// numbers, its fixed number. Opens the topic "::/view_howto.htm" and answers 1; false for any
+// other event. Host windows call it from event().
+bool AnswerEngineHelpRequest(QEvent* event);
 
 class CHelpWindow : public QWidget {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "reports/ui/DovaneReportView.h"
 
+#include "app/HelpWindow.h"
 #include "app/MenuResources.h"
 
 namespace {
@@ -10,3 +11,8 @@ ScreenInfo ReportViewInfo()
 }  // namespace
 
 CDovaneReportView::CDovaneReportView(QWidget* parent) : CDovaneScreenView(ReportViewInfo(), parent) {}
+
+bool CDovaneReportView::event(QEvent* event)
+{
+    return AnswerEngineHelpRequest(event) || CDovaneScreenView::event(event);
+}

@@ -10,4 +10,8 @@ class CDovaneReportView : public CDovaneScreenView {
 
 public:
     explicit CDovaneReportView(QWidget* parent = nullptr);
+
+protected:
+    // The report's preview asks the host for help here.
+    bool event(QEvent* event) override;
 };

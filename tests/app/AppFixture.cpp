@@ -20,6 +20,16 @@ std::string MakeDataset(const TempFolder& folder, const std::string& name)
     return path;
 }
 
+std::string MakeReport(const TempFolder& folder, const std::string& name)
+{
+    const std::string path = folder.Path(name);
+    HMOXDOC report = MoxOpenDoc(nullptr, "Test report", 0);
+    MoxPrint(report, 200, 200, "A report for the viewer");
+    EXPECT_EQ(MoxWriteDoc(report, path.c_str()), 1) << "last error " << MoxGetLastError(report);
+    MoxCloseDoc(report);
+    return path;
+}
+
 void AppTestBase::SetUp()
 {
     ASSERT_TRUE(settings_.isValid());

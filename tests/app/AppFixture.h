@@ -31,6 +31,10 @@ QString UniqueInstanceName();
 // Makes an empty dataset file named `name` in `folder` and returns its full path.
 std::string MakeDataset(const TempFolder& folder, const std::string& name);
 
+// Makes a report file of one page with a line of text through the print engine and returns
+// its full path.
+std::string MakeReport(const TempFolder& folder, const std::string& name);
+
 // Settings of a new user, a scratch folder, and the dataset store left closed afterwards.
 class AppTestBase : public ::testing::Test {
 protected:

@@ -4,10 +4,12 @@
 
 #include "app/Commands.h"
 #include "app/FrameToolBars.h"
+#include "app/HelpWindow.h"
 #include "app/MenuResources.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "platform/WindowMessage.h"
 #include "store/DovaneDatabase.h"
 #include "widgets/ColourPopup.h"
 
@@ -192,9 +194,11 @@ TEST_F(FrameHarness, FilesThatCannotBeOpenedOrHaveAnotherExtensionAreRefused)
 TEST_F(FrameHarness, AReportFileClosesTheDatasetAndShowsTheViewerWithEveryBarHidden)
 {
     OpenNewDataset("stock.tvd");
-    const std::string report = folder_.WriteFile("result.mox", "report");
+    const std::string report = MakeReport(folder_, "result.mox");
     ASSERT_TRUE(doc_->OnOpenDocument(QString::fromStdString(report)));
     EXPECT_FALSE(TheDatabase().IsOpen());
+    ASSERT_NE(doc_->ReportDocument(), nullptr);
+    EXPECT_EQ(MoxGetPageCount(doc_->ReportDocument()), 1);
     EXPECT_TRUE(IsActive(*frame_, report_));
     EXPECT_EQ(doc_->Extension(), "mox");
     EXPECT_EQ(frame_->ScreenMenu(), IDR_REPORT);
@@ -205,9 +209,46 @@ TEST_F(FrameHarness, AReportFileClosesTheDatasetAndShowsTheViewerWithEveryBarHid
 
     const std::string dataset = MakeDataset(folder_, "again.tvd");
     ASSERT_TRUE(doc_->OnOpenDocument(QString::fromStdString(dataset)));
+    EXPECT_EQ(doc_->ReportDocument(), nullptr) << "opening a dataset closes the report";
     EXPECT_TRUE(IsActive(*frame_, frame_->StartView()));
     EXPECT_TRUE(bars.MainBar()->isVisible());
     EXPECT_TRUE(bars.ColourBar()->isVisible());
+}
+
+TEST_F(FrameHarness, AFileThatIsNoReportIsRefusedAndTheDatasetStaysOpen)
+{
+    ScriptedMessages messages;
+    OpenNewDataset("stock.tvd");
+    const std::string fake = folder_.WriteFile("notes.mox", "not a report");
+    EXPECT_FALSE(doc_->OnOpenDocument(QString::fromStdString(fake)));
+    EXPECT_TRUE(messages.WasShown("Unable to open report " + fake));
+    EXPECT_TRUE(TheDatabase().IsOpen());
+    EXPECT_EQ(doc_->ReportDocument(), nullptr);
+    EXPECT_FALSE(IsActive(*frame_, report_));
+    EXPECT_EQ(ReadWholeFile(fake), "not a report");
+}
+
+TEST_F(FrameHarness, TheReportPreviewsHelpRequestOpensTheViewingTopic)
+{
+    const struct {
+        unsigned message;
+        const char* why;
+    } requests[] = {
+        {RegisterWindowMessage(")/$%!MoxHelp"), "the registered message"},
+        {MOX_MSG_HELP, "the fixed number of report files opened with fixed messages"},
+    };
+    for (const auto& request : requests) {
+        if (CHelpWindow::Existing())
+            CHelpWindow::Existing()->hide();
+        EXPECT_EQ(SendWindowMessage(static_cast<QWidget*>(report_), request.message, 0, 0), 1)
+            << request.why;
+        ASSERT_NE(CHelpWindow::Existing(), nullptr) << request.why;
+        EXPECT_TRUE(CHelpWindow::Instance()->isVisible()) << request.why;
+        EXPECT_TRUE(CHelpWindow::Instance()->CurrentTopic().toString().endsWith("view_howto.htm"))
+            << CHelpWindow::Instance()->CurrentTopic().toString().toStdString();
+    }
+    EXPECT_EQ(SendWindowMessage(static_cast<QWidget*>(report_), MOX_MSG_PRINT, 0, 0), 0)
+        << "other engine messages are not help requests";
 }
 
 // ---- Colours ---------------------------------------------------------------------------------------

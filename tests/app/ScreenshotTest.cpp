@@ -47,6 +47,6 @@ TEST_F(StartedApp, SavesPicturesOfTheStartScreenTheSplashAndEveryScreen)
         Frame().OnCommand(screen.command);
         Save(Frame(), screen.name);
     }
-    ASSERT_TRUE(app_->OpenDocumentFile(QString::fromStdString(folder_.WriteFile("r.mox", "x"))));
+    ASSERT_TRUE(app_->OpenDocumentFile(QString::fromStdString(MakeReport(folder_, "r.mox"))));
     Save(Frame(), "report");
 }
