@@ -83,6 +83,12 @@ public:
         painter->restore();
     }
 
+    // A little air above and below the name, as in the other lists.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 4);
+    }
+
 private:
     CDovaneParamList* list_;
 };
