@@ -133,7 +133,7 @@ bool CompactDatabase(const std::string& source, const std::string& destination, 
     return compacted && SyncFile(destinationPath);
 }
 
-CDovaneDatabase::CDovaneDatabase() : ownRecordset_(connection_) {}
+CDovaneDatabase::CDovaneDatabase() : ownRecordset_(connection_), params_(*this), items_(*this) {}
 
 CDovaneDatabase::~CDovaneDatabase() { CloseDataset(); }
 
@@ -171,7 +171,7 @@ void CDovaneDatabase::RunFirstLoads()
         return;
     UpgradeColoursAndTestWrite();
     LoadTypeNames();
-    // The parameters and their colours (object type 0) load here, with the parameters store.
+    params_.LoadParams();
 }
 
 void CDovaneDatabase::CloseDataset()
@@ -181,12 +181,16 @@ void CDovaneDatabase::CloseDataset()
         return;
     // The query definitions store lets go of what it holds on the dataset here.
     ownRecordset_.Close();
+    params_.ReleaseRecordsets();
+    items_.ReleaseRecordsets();
     connection_.Close();
 }
 
 void CDovaneDatabase::EmptyLists()
 {
     typeNames_.clear();
+    params_.Clear();
+    items_.Clear();
     writeRefused_ = false;
 }
 

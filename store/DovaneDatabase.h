@@ -3,8 +3,8 @@
 // table and tests at every open whether the file can be written (writeRefused), loads the type
 // names, reads and writes the colours of every object list through one small interface, and
 // compacts the dataset file. The parameter, value and item lists (with the current item, its
-// links and description) and the query definitions store belong here as well; each is added
-// with its own store.
+// links and description) belong here as well, each in its own store (ParamStore.h, ItemStore.h);
+// the query definitions store joins them.
 //
 // The store's own statements run on a recordset of its own, never on the four shared ones, so
 // a colour written while a caller walks recordset 0 leaves that walk where it was.
@@ -12,6 +12,8 @@
 
 #include "store/DbConnection.h"
 #include "store/DbRecordset.h"
+#include "store/ItemStore.h"
+#include "store/ParamStore.h"
 #include "store/SharedTypes.h"
 
 #include <cstdint>
@@ -164,6 +166,13 @@ public:
     // Deletes every colour row of one object.
     bool DeleteColors(int type, int id);
 
+    // ---- The in-memory stores ------------------------------------------------------------------
+    // The parameters and values, and the items with the current item.
+    CParamStore& Params() { return params_; }
+    const CParamStore& Params() const { return params_; }
+    CItemStore& Items() { return items_; }
+    const CItemStore& Items() const { return items_; }
+
     // ---- The template directory --------------------------------------------------------------
     // The folder of the sample dataset: TAVRIN_TEMPLATE_DIR when set, else the
     // "Settings"/"TEMPLATEDIR" setting, else <folder of the program>/../share/tavrin/template.
@@ -183,7 +192,9 @@ private:
     CDbConnection connection_;
     CDbRecordset ownRecordset_;  // the store's own statements
     std::vector<std::string> typeNames_;
-    // The parameter, value and item lists and the query definitions store join here.
+    CParamStore params_;
+    CItemStore items_;
+    // The query definitions store joins here.
     std::string currentDatasetPath_;
     std::string templateDir_;
     bool writeRefused_ = false;
