@@ -289,6 +289,11 @@ TEST_F(QueryStoreTest, SaveAsCopiesTheQueryAndLeavesTheSourceAlone)
     ASSERT_TRUE(store_.SyncWithViewable());
     const int32_t source = store_.SaveCurrentQuery();
     ASSERT_GT(source, 0);
+    // The source's colour condition chooses two values.
+    dataset_.Exec("UPDATE Conditions SET IS_MULTY=1 WHERE PROPERTY_ID=" + std::to_string(Param("Colour")));
+    dataset_.Exec("INSERT INTO Multiply (CONDITION_ID, VALUE_ID) SELECT CONDITION_ID, VALUE_ID FROM "
+                  "Conditions, [Values] WHERE Conditions.PROPERTY_ID=[Values].PROPERTY_ID AND "
+                  "[Values].VALUE_ANUM IN ('Red', 'Blue')");
     ASSERT_TRUE(store_.LoadQueries());
     store_.SetCurrentIndex(store_.IndexOfQuery(source));
     ASSERT_TRUE(store_.LoadViewable(source));
@@ -310,6 +315,37 @@ TEST_F(QueryStoreTest, SaveAsCopiesTheQueryAndLeavesTheSourceAlone)
     EXPECT_EQ(count("Conditions", copy), 4);
     EXPECT_EQ(count("SortOrder", copy), 4);
     EXPECT_EQ(count("Footer", copy), 2);
+    const auto chosen = [&](int32_t id) {
+        return dataset_.Rows("SELECT VALUE_ANUM FROM Multiply JOIN Conditions USING (CONDITION_ID) "
+                             "JOIN [Values] USING (VALUE_ID) WHERE QUERY_ID=" + std::to_string(id) +
+                             " ORDER BY MULTY_ID");
+    };
+    EXPECT_EQ(chosen(source), (Rows{{"Red"}, {"Blue"}}));
+    EXPECT_EQ(chosen(copy), chosen(source)) << "the copy chooses the same values";
+}
+
+TEST_F(QueryStoreTest, OperationsFormulasAndCompletedSortKeys)
+{
+    Open();
+    ASSERT_TRUE(store_.LoadOperations(TYPE_DATETIME));
+    for (const tagOPERATION& operation : store_.Operations())
+        EXPECT_EQ(operation.TYPE_ID, TYPE_DATETIME);
+    EXPECT_EQ(store_.OperationName(14), "BETWEEN");
+    EXPECT_EQ(store_.OperationName(1), "NONE");
+    EXPECT_EQ(store_.OperationName(999), "");
+    ASSERT_TRUE(store_.LoadFormulas());
+    ASSERT_FALSE(store_.Formulas().empty());
+    for (const tagFORMULA& formula : store_.Formulas())
+        EXPECT_EQ(formula.TYPE_ID, TYPE_NUMERIC) << "footers exist only for numeric columns";
+
+    store_.SortKeys().push_back({0, 0, Param("Found"), 3, RecordNew});
+    ASSERT_TRUE(store_.CompleteSortOrder(3));
+    std::vector<std::pair<int32_t, int32_t>> keys;
+    for (const tagSORTORDER& key : store_.SortKeys())
+        keys.emplace_back(key.PROPERTY_ID, key.SORT_ORDER);
+    EXPECT_EQ(keys, (std::vector<std::pair<int32_t, int32_t>>{
+                        {Param("Found"), 0}, {Param("Weight"), 1}, {Param("Colour"), 2}, {Param("Age"), 3}}))
+        << "every parameter without a key gets one, in display order";
 }
 
 TEST_F(QueryStoreTest, AReadOnlyDatasetRefusesLoadAndSaves)
