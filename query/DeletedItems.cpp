@@ -38,9 +38,9 @@ bool CDeletedItems::RecordDeletion(int32_t itemId, int32_t queryId)
     if (database_.RefuseWriteIfReadOnly())
         return false;
     CStoreRecordset rows(database_);
-    if (!rows.OpenForUpdate(SqlFormat(
-            "SELECT * FROM [Deleted_Items] WHERE DELETED_ITEM_ID=%d AND QUERY_ID=%d;", itemId,
-            queryId)))
+    if (!rows.OpenForUpdate(
+            SqlFormat("SELECT * FROM [Deleted_Items] WHERE DELETED_ITEM_ID=%d AND QUERY_ID=%d;",
+                      itemId, queryId)))
         return false;
     if (rows.HasRow())
         return true;
@@ -63,9 +63,9 @@ bool CDeletedItems::DiscardDeletions(int32_t queryId)
 {
     if (database_.RefuseWriteIfReadOnly())
         return false;
-    return Run(SqlFormat("DELETE * FROM [Deleted_Items] WHERE QUERY_ID=%d AND IS_TEMPORARY=TRUE;",
-                         queryId)
-                   .c_str());
+    return Run(
+        SqlFormat("DELETE * FROM [Deleted_Items] WHERE QUERY_ID=%d AND IS_TEMPORARY=TRUE;", queryId)
+            .c_str());
 }
 
 bool CDeletedItems::CopyDeletions(int32_t newQueryId, int32_t oldQueryId)

@@ -250,8 +250,8 @@ bool CQuerySql::BuildColumns(int32_t queryId)
 std::string CQuerySql::OperationSql(int32_t operationId)
 {
     CStoreRecordset rows(database_);
-    if (!rows.Read(SqlFormat("SELECT [SQLString] FROM [Operations] WHERE OPERATION_ID=%d",
-                             operationId)) ||
+    if (!rows.Read(
+            SqlFormat("SELECT [SQLString] FROM [Operations] WHERE OPERATION_ID=%d", operationId)) ||
         rows->IsEOF())
         return {};
     return CDbConnection::VariantToText(rows->GetValue(0));
@@ -273,8 +273,8 @@ std::vector<std::string> CQuerySql::OrListTexts(const tagCONDITION& condition)
     }
     CStoreRecordset rows(database_);
     for (const tagMULTY& entry : chosen) {
-        if (rows.Read(SqlFormat("SELECT VALUE_ANUM FROM [Values] WHERE VALUE_ID=%d;",
-                                entry.VALUE_ID)) &&
+        if (rows.Read(
+                SqlFormat("SELECT VALUE_ANUM FROM [Values] WHERE VALUE_ID=%d;", entry.VALUE_ID)) &&
             !rows->IsEOF())
             texts.push_back(CDbConnection::VariantToText(rows->GetValue(0)));
     }

@@ -23,11 +23,11 @@ inline constexpr int32_t kDateBetweenOperation = 15;
 
 // What one condition brings to its WHERE term.
 struct ConditionSqlInput {
-    std::string name;              // the parameter's name, without brackets
+    std::string name;  // the parameter's name, without brackets
     int32_t type = TYPE_ALPHANUMERIC;
-    int precision = 0;             // decimals of a numeric parameter
+    int precision = 0;  // decimals of a numeric parameter
     int32_t operationId = -1;
-    std::string sqlString;         // the operation's SQLString as text ("NULL" for NULL)
+    std::string sqlString;  // the operation's SQLString as text ("NULL" for NULL)
     bool noNumber = true;
     bool noDate = true;
     bool isMulty = false;

@@ -168,7 +168,8 @@ bool ReadConditions(CDovaneDatabase& database, const std::string& sql,
             const CFieldValue date = rows->GetValue("ARGUMENT_DATE");
             const CFieldValue date2 = rows->GetValue("ARGUMENT_DATE_2");
             condition.noDate = date.IsEmptyOrNull();
-            condition.ARGUMENT_DATE = date.IsEmptyOrNull() ? AutomationDate::NullDate() : date.ToDate();
+            condition.ARGUMENT_DATE =
+                date.IsEmptyOrNull() ? AutomationDate::NullDate() : date.ToDate();
             condition.ARGUMENT_DATE_2 =
                 date2.IsEmptyOrNull() ? AutomationDate::NullDate() : date2.ToDate();
         }
@@ -178,7 +179,7 @@ bool ReadConditions(CDovaneDatabase& database, const std::string& sql,
     return true;
 }
 
-// ---- CDovaneMulty --------------------------------------------------------------------------------
+// ---- CDovaneMulty -------------------------------------------------------------------------------
 
 bool CDovaneMulty::LoadChosen(int32_t conditionId)
 {
@@ -212,7 +213,8 @@ bool CDovaneMulty::LoadCandidates(int32_t propertyId)
             return m.VALUE_ID == valueId && !IsRemoved(m.state);
         });
         if (!chosen)
-            candidates_.push_back({valueId, CDbConnection::VariantToText(rows->GetValue("VALUE_ANUM"))});
+            candidates_.push_back(
+                {valueId, CDbConnection::VariantToText(rows->GetValue("VALUE_ANUM"))});
     }
     return true;
 }
@@ -247,9 +249,11 @@ bool CDovaneMulty::Save(int32_t conditionId)
                           setFields);
 }
 
-// ---- CDovaneQuery: queries -----------------------------------------------------------------------
+// ---- CDovaneQuery: queries ----------------------------------------------------------------------
 
-CDovaneQuery::CDovaneQuery(CDovaneDatabase& database) : database_(database) {}
+CDovaneQuery::CDovaneQuery(CDovaneDatabase& database) : database_(database)
+{
+}
 
 void CDovaneQuery::Clear()
 {
@@ -371,8 +375,9 @@ bool CDovaneQuery::DeleteQuery(int index)
         currentIndex_ = index;
         currentName_ = live[size_t(index)]->QUERY_NAME;
     } else if (!live.empty()) {
-        currentIndex_ = index - 1;
-        currentName_ = live[std::min(size_t(index - 1), live.size() - 1)]->QUERY_NAME;
+        // The query before it; never past the last live one, which is where compaction puts it.
+        currentIndex_ = std::min(index - 1, int(live.size()) - 1);
+        currentName_ = live[size_t(currentIndex_)]->QUERY_NAME;
     } else {
         currentIndex_ = -1;
         currentName_.clear();
@@ -448,7 +453,8 @@ bool CDovaneQuery::SaveQueryList(std::vector<tagQUERY>& list)
         const bool isNew = query.state == RecordNew;
         const std::string name = query.QUERY_NAME.empty() && isNew ? "Untitled" : query.QUERY_NAME;
         if (isNew) {
-            if (!rows->AddNew() || !rows.Set("IS_TEMPORARY", CFieldValue::Bool(query.IS_TEMPORARY)) ||
+            if (!rows->AddNew() ||
+                !rows.Set("IS_TEMPORARY", CFieldValue::Bool(query.IS_TEMPORARY)) ||
                 !rows.Set("USER_ORDER", CFieldValue::Short(int16_t(query.USER_ORDER))) ||
                 !rows.Set("QUERY_NAME", CFieldValue::Text(name)) || !rows.Write())
                 return false;
@@ -611,7 +617,8 @@ bool CDovaneQuery::LoadConditions(int32_t queryId)
 
 bool CDovaneQuery::DeleteMultiplyRowsOf(int32_t conditionId)
 {
-    return ExecuteCommand(SqlFormat("DELETE * FROM [Multiply] WHERE CONDITION_ID=%d;", conditionId));
+    return ExecuteCommand(
+        SqlFormat("DELETE * FROM [Multiply] WHERE CONDITION_ID=%d;", conditionId));
 }
 
 bool CDovaneQuery::SaveConditionList(int32_t queryId, CConditionArray& list)
@@ -626,14 +633,17 @@ bool CDovaneQuery::SaveConditionList(int32_t queryId, CConditionArray& list)
                   rows.Set("QUERY_ID", CFieldValue::Long(queryId)) &&
                   rows.Set("ALL_BUT", CFieldValue::Bool(c.ALL_BUT));
         if (ok && type == TYPE_ALPHANUMERIC) {
-            ok = rows.Set("ARGUMENT_ALPH", c.ARGUMENT_ALPH.empty() ? CFieldValue::Null()
-                                                                   : CFieldValue::Text(c.ARGUMENT_ALPH));
+            ok = rows.Set("ARGUMENT_ALPH", c.ARGUMENT_ALPH.empty()
+                                               ? CFieldValue::Null()
+                                               : CFieldValue::Text(c.ARGUMENT_ALPH));
         } else if (ok && type == TYPE_NUMERIC) {
-            ok = rows.Set("ARGUMENT_NUM", c.noNumber ? CFieldValue::Null() : CFieldValue::Single(c.ARGUMENT_NUM)) &&
+            ok = rows.Set("ARGUMENT_NUM",
+                          c.noNumber ? CFieldValue::Null() : CFieldValue::Single(c.ARGUMENT_NUM)) &&
                  rows.Set("ARGUMENT_NUM_2",
                           c.noNumber ? CFieldValue::Null() : CFieldValue::Single(c.ARGUMENT_NUM_2));
         } else if (ok && type == TYPE_DATETIME) {
-            ok = rows.Set("ARGUMENT_DATE", c.noDate ? CFieldValue::Null() : CFieldValue(c.ARGUMENT_DATE)) &&
+            ok = rows.Set("ARGUMENT_DATE",
+                          c.noDate ? CFieldValue::Null() : CFieldValue(c.ARGUMENT_DATE)) &&
                  rows.Set("ARGUMENT_DATE_2",
                           c.noDate ? CFieldValue::Null() : CFieldValue(c.ARGUMENT_DATE_2));
         }
@@ -769,8 +779,8 @@ std::string CDovaneQuery::DescribeCondition(int index, bool longForm)
     const bool between = operation == "BETWEEN";
     if (type == TYPE_DATETIME) {
         const auto shown = [](const AutomationDate& date) {
-            return FormatShortDate(date.IsValid() ? date
-                                                  : AutomationDate::FromQDate(QDate::currentDate()));
+            return FormatShortDate(
+                date.IsValid() ? date : AutomationDate::FromQDate(QDate::currentDate()));
         };
         text = operation + " " + shown(condition.ARGUMENT_DATE);
         if (between)
@@ -816,12 +826,13 @@ bool CDovaneQuery::LoadFormulas()
     if (!rows.Read(SqlFormat("SELECT * FROM Formula WHERE TYPE_ID=%d;", int(TYPE_NUMERIC))))
         return false;
     for (; !rows->IsEOF(); rows->MoveNext())
-        formulas_.push_back({rows->GetValue("FORMULA_ID").ToLong(), rows->GetValue("TYPE_ID").ToLong(),
+        formulas_.push_back({rows->GetValue("FORMULA_ID").ToLong(),
+                             rows->GetValue("TYPE_ID").ToLong(),
                              rows->GetValue("FORMULA").ToText()});
     return true;
 }
 
-// ---- Footers, sort keys, viewable columns ----------------------------------------------------------
+// ---- Footers, sort keys, viewable columns -------------------------------------------------------
 
 bool CDovaneQuery::LoadFooters(int32_t queryId)
 {
@@ -830,9 +841,10 @@ bool CDovaneQuery::LoadFooters(int32_t queryId)
     if (!rows.Read(SqlFormat("SELECT * FROM [Footer] WHERE Footer.QUERY_ID=%d;", queryId)))
         return false;
     for (; !rows->IsEOF(); rows->MoveNext())
-        footers_.push_back({rows->GetValue("FOOTER_ID").ToLong(), rows->GetValue("PROPERTY_ID").ToLong(),
-                            rows->GetValue("QUERY_ID").ToLong(), rows->GetValue("FORMULA_ID").ToLong(),
-                            RecordLoaded});
+        footers_.push_back({rows->GetValue("FOOTER_ID").ToLong(),
+                            rows->GetValue("PROPERTY_ID").ToLong(),
+                            rows->GetValue("QUERY_ID").ToLong(),
+                            rows->GetValue("FORMULA_ID").ToLong(), RecordLoaded});
     return !footers_.empty();
 }
 
@@ -844,7 +856,8 @@ bool CDovaneQuery::SaveFooters(int32_t queryId)
                    rows.Set("QUERY_ID", CFieldValue::Long(queryId)) &&
                    rows.Set("FORMULA_ID", CFieldValue::Long(footer.FORMULA_ID));
         };
-    if (!SaveRecordList(database_, "Footer", "FOOTER_ID", &tagFOOTER::FOOTER_ID, footers_, setFields))
+    if (!SaveRecordList(database_, "Footer", "FOOTER_ID", &tagFOOTER::FOOTER_ID, footers_,
+                        setFields))
         return false;
     for (tagFOOTER& footer : footers_)
         footer.QUERY_ID = IsRemoved(footer.state) ? footer.QUERY_ID : queryId;
@@ -861,8 +874,8 @@ bool CDovaneQuery::LoadSortOrder(int32_t queryId)
     for (; !rows->IsEOF(); rows->MoveNext())
         sortKeys_.push_back({rows->GetValue("SORT_ID").ToLong(),
                              int32_t(int16_t(rows->GetValue("SORT_ORDER").ToLong())),
-                             rows->GetValue("PROPERTY_ID").ToLong(), rows->GetValue("QUERY_ID").ToLong(),
-                             RecordLoaded});
+                             rows->GetValue("PROPERTY_ID").ToLong(),
+                             rows->GetValue("QUERY_ID").ToLong(), RecordLoaded});
     return true;
 }
 
@@ -946,7 +959,7 @@ bool CDovaneQuery::LoadParameterList()
     return ReadParameters(database_, "SELECT * FROM [Property] ORDER BY SORT_ORDER;", parameters_);
 }
 
-// ---- Saved permutations and widths ---------------------------------------------------------------
+// ---- Saved permutations and widths --------------------------------------------------------------
 
 bool CDovaneQuery::HasSavedPermutations(int32_t queryId)
 {
@@ -972,7 +985,7 @@ bool CDovaneQuery::DeleteColumnWidths(int32_t queryId)
         SqlFormat("DELETE * FROM [Sizes] WHERE (((Sizes.QUERY_ID)=%d));", queryId));
 }
 
-// ---- Editor support --------------------------------------------------------------------------------
+// ---- Editor support -----------------------------------------------------------------------------
 
 bool CDovaneQuery::MakeAllViewable()
 {

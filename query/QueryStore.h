@@ -25,10 +25,10 @@ class CDovaneDatabase;
 
 // One Queries row.
 struct tagQUERY {
-    int32_t QUERY_ID = 0;     // 0 until saved
-    int32_t USER_ORDER = 0;   // 0-based position in the user's ordering of the query list
+    int32_t QUERY_ID = 0;    // 0 until saved
+    int32_t USER_ORDER = 0;  // 0-based position in the user's ordering of the query list
     RecordState state = RecordUnchanged;
-    uint32_t colourFlags = 0; // ColourFlags
+    uint32_t colourFlags = 0;  // ColourFlags
     bool IS_TEMPORARY = false;
     COLORREF backgroundColour = DefaultBackgroundColour();
     COLORREF textColour = DefaultTextColour();
@@ -85,10 +85,10 @@ struct tagCONDITION {
     int32_t OPERATION_ID = -1;  // -1 while no operation is chosen
     int32_t QUERY_ID = 0;
     RecordState state = RecordUnchanged;
-    bool noNumber = true;       // no numeric arguments (always for other types)
-    bool noDate = true;         // no date arguments (always for other types)
-    bool IS_MULTY = false;      // a set of chosen values instead of an operation
-    bool ALL_BUT = false;       // negates the condition
+    bool noNumber = true;   // no numeric arguments (always for other types)
+    bool noDate = true;     // no date arguments (always for other types)
+    bool IS_MULTY = false;  // a set of chosen values instead of an operation
+    bool ALL_BUT = false;   // negates the condition
     float ARGUMENT_NUM = 0.0f;
     float ARGUMENT_NUM_2 = 0.0f;
     // The chosen values of a multiple-value condition; null unless IS_MULTY. Copies of the record
@@ -141,7 +141,7 @@ struct tagVIEWABLE {
     RecordState state = RecordUnchanged;
 };
 
-// ---- Readers the result engine shares ------------------------------------------------------------
+// ---- Readers the result engine shares -----------------------------------------------------------
 
 // Reads the conditions a statement selects (rows of Conditions, possibly with more columns) as
 // the store loads them: each with its type's argument columns and "no argument" flags, and, for
@@ -279,7 +279,7 @@ private:
     std::vector<tagFORMULA> formulas_;
     std::vector<tagSORTORDER> sortKeys_;
     std::vector<tagVIEWABLE> viewable_;
-    CParamArray parameters_;        // ordered by SORT_ORDER
+    CParamArray parameters_;  // ordered by SORT_ORDER
     CParamArray editorParameters_;
     int previousIndex_ = -1;
     std::string currentName_;

@@ -35,8 +35,9 @@ protected:
     // (item, temporary) of a query's rows, by item.
     Rows RowsOf(int queryId) const
     {
-        return dataset_.Rows("SELECT DELETED_ITEM_ID, IS_TEMPORARY FROM Deleted_Items WHERE QUERY_ID=" +
-                             std::to_string(queryId) + " ORDER BY DELETED_ITEM_ID");
+        return dataset_.Rows(
+            "SELECT DELETED_ITEM_ID, IS_TEMPORARY FROM Deleted_Items WHERE QUERY_ID=" +
+            std::to_string(queryId) + " ORDER BY DELETED_ITEM_ID");
     }
     std::vector<std::string> Row(const std::string& item, bool temporary) const
     {
@@ -96,7 +97,8 @@ TEST_F(DeletedItemsTest, SaveAsExcludesEveryDeletedItemAndTheSourceKeepsItsSaved
     // Run against a result table, the copy shows neither item and the source shows Gypsum again.
     dataset_.Exec("CREATE TABLE fulltable(FULL_ID INTEGER PRIMARY KEY AUTOINCREMENT, ITEM_ID LONG, "
                   "IDENT TEXT(255), IS_LINKS BIT DEFAULT 0)");
-    dataset_.Exec("INSERT INTO fulltable (ITEM_ID, IDENT) SELECT ITEM_ID, ITEM_IDENTIFIER FROM ItemSet");
+    dataset_.Exec(
+        "INSERT INTO fulltable (ITEM_ID, IDENT) SELECT ITEM_ID, ITEM_IDENTIFIER FROM ItemSet");
     const auto shown = [&](int32_t queryId) {
         CQuerySql sql(database_);
         EXPECT_TRUE(sql.Build(queryId));

@@ -15,7 +15,8 @@ AutomationDate Day(int year, int month, int day)
     return AutomationDate::FromDate(year, month, day);
 }
 
-ConditionSqlInput Price(int32_t operationId, const std::string& sql, float number, float number2 = 0)
+ConditionSqlInput Price(int32_t operationId, const std::string& sql, float number,
+                        float number2 = 0)
 {
     ConditionSqlInput c;
     c.name = "Price";
@@ -71,15 +72,14 @@ struct TermCase {
 TEST(QuerySqlTerms, EachConditionGivesItsTerm)
 {
     const std::vector<TermCase> cases = {
-        {"a comparison prints the number with the parameter's decimals",
-         Price(9, ">=", 10), "([Price]>=10.00)"},
+        {"a comparison prints the number with the parameter's decimals", Price(9, ">=", 10),
+         "([Price]>=10.00)"},
         {"the numeric between has exclusive bounds and blanks around AND",
          Price(14, "BETWEEN", 5, 20), "(([Price]>5.00) AND (([Price]<20.00)))"},
         {"ALL_BUT negates the term",
          With<ConditionSqlInput>(Price(9, ">=", 10), [](auto& c) { c.allBut = true; }),
          "(NOT([Price]>=10.00))"},
-        {"dates carry a four-digit year", Made(12, "<", Day(2007, 1, 31)),
-         "([Made]<#01/31/2007#)"},
+        {"dates carry a four-digit year", Made(12, "<", Day(2007, 1, 31)), "([Made]<#01/31/2007#)"},
         {"a year of the last century stays in it", Made(16, ">", Day(1925, 6, 1)),
          "([Made]>#06/01/1925#)"},
         {"the date between has no blanks around AND",
@@ -102,7 +102,11 @@ TEST(QuerySqlTerms, EachConditionGivesItsTerm)
         {"ALL_BUT of nothing stays nothing",
          With<ConditionSqlInput>(Price(9, "", 10), [](auto& c) { c.allBut = true; }), ""},
         {"precision 0 prints integers without a decimal point",
-         With<ConditionSqlInput>(Price(9, ">=", 3), [](auto& c) { c.name = "Qty"; c.precision = 0; }),
+         With<ConditionSqlInput>(Price(9, ">=", 3),
+                                 [](auto& c) {
+                                     c.name = "Qty";
+                                     c.precision = 0;
+                                 }),
          "([Qty]>=3)"},
         {"a negative number keeps its sign", Price(6, "<", -2.5f), "([Price]<-2.50)"},
     };
@@ -140,8 +144,8 @@ protected:
     void AddSortKey(const std::string& parameter, int order, int queryId = 7)
     {
         dataset_.Exec("INSERT INTO SortOrder (QUERY_ID, PROPERTY_ID, SORT_ORDER) VALUES (" +
-                      std::to_string(queryId) + ", " + Id(parameter) + ", " + std::to_string(order) +
-                      ")");
+                      std::to_string(queryId) + ", " + Id(parameter) + ", " +
+                      std::to_string(order) + ")");
     }
     void AddViewable(const std::string& parameter, int queryId = 7)
     {
@@ -186,11 +190,12 @@ TEST_F(QuerySqlBuild, TheWorkedStatement)
     Choose(color, "Blue");
 
     ASSERT_TRUE(sql_.Build(7));
-    EXPECT_EQ(sql_.Statement(),
-              "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Price],[Color] FROM [fulltable] WHERE "
-              "(([Price]>=10.00)AND(([Color]=\"Red\") OR ([Color]=\"Blue\")) AND "
-              "fulltable.ITEM_ID NOT IN (SELECT DELETED_ITEM_ID FROM Deleted_Items WHERE QUERY_ID = "
-              "7))ORDER BY [Price],[Color],[Made];");
+    EXPECT_EQ(
+        sql_.Statement(),
+        "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Price],[Color] FROM [fulltable] WHERE "
+        "(([Price]>=10.00)AND(([Color]=\"Red\") OR ([Color]=\"Blue\")) AND "
+        "fulltable.ITEM_ID NOT IN (SELECT DELETED_ITEM_ID FROM Deleted_Items WHERE QUERY_ID = "
+        "7))ORDER BY [Price],[Color],[Made];");
     EXPECT_EQ(sql_.ConditionTerms().size(), 2u);
     EXPECT_EQ(sql_.ColumnNames(), (std::vector<std::string>{"Price", "Color"}));
     EXPECT_EQ(sql_.SortNames(), (std::vector<std::string>{"Price", "Color", "Made"}));
@@ -202,7 +207,8 @@ TEST_F(QuerySqlBuild, ColumnsFollowSortKeysAndViewableMode)
     AddSortKey("Made", 0);
     AddSortKey("Price", 1);
     ASSERT_TRUE(sql_.Build(7));
-    EXPECT_EQ(sql_.SelectText(), "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Made],[Price] FROM [fulltable] ")
+    EXPECT_EQ(sql_.SelectText(),
+              "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Made],[Price] FROM [fulltable] ")
         << "a saved query without viewable rows shows every parameter that has a sort key";
 
     dataset_.Exec("UPDATE Queries SET IS_TEMPORARY=1 WHERE QUERY_ID=7");
@@ -217,7 +223,8 @@ TEST_F(QuerySqlBuild, ANegativeRankPlacesTheColumnButDoesNotSort)
     AddSortKey("Price", 0);
     AddSortKey("Color", -1);
     ASSERT_TRUE(sql_.Build(7));
-    EXPECT_EQ(sql_.SelectText(), "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Color],[Price] FROM [fulltable] ");
+    EXPECT_EQ(sql_.SelectText(),
+              "SELECT FULL_ID,ITEM_ID,IDENT,IS_LINKS,[Color],[Price] FROM [fulltable] ");
     EXPECT_EQ(sql_.OrderText(), "ORDER BY [Price]");
 }
 
@@ -275,7 +282,8 @@ TEST_F(QuerySqlBuild, TheStatementSelectsExactlyTheMatchingRows)
     ASSERT_TRUE(sql_.Build(7));
     CDbConnection& connection = database_.Connection();
     ASSERT_TRUE(connection.Execute(sql_.Statement(), CDbConnection::kReadOnlyRecordset))
-        << connection.lastError() << "\n" << sql_.Statement();
+        << connection.lastError() << "\n"
+        << sql_.Statement();
     CDbRecordset& rows = connection.Recordset(CDbConnection::kReadOnlyRecordset);
     ASSERT_EQ(rows.RecordCount(), 1);
     EXPECT_EQ(rows.GetValue("ITEM_ID").ToLong(), 1);

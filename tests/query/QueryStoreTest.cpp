@@ -16,12 +16,12 @@ using Rows = std::vector<std::vector<std::string>>;
 
 class QueryStoreTest : public ::testing::Test {
 protected:
-    explicit QueryStoreTest(const DatasetDescription& description = {
-                                .parameters = {{"Weight", TYPE_NUMERIC, 2},
-                                               {"Colour", TYPE_ALPHANUMERIC, 0,
-                                                {"Red", "Blue", "Amber"}},
-                                               {"Found", TYPE_DATETIME},
-                                               {"Age", TYPE_NUMERIC, 0}}})
+    explicit QueryStoreTest(
+        const DatasetDescription& description =
+            {.parameters = {{"Weight", TYPE_NUMERIC, 2},
+                            {"Colour", TYPE_ALPHANUMERIC, 0, {"Red", "Blue", "Amber"}},
+                            {"Found", TYPE_DATETIME},
+                            {"Age", TYPE_NUMERIC, 0}}})
         : dataset_(description)
     {
     }
@@ -33,9 +33,10 @@ protected:
     }
     void AddQueryRow(int id, const std::string& name, bool temporary, int order)
     {
-        dataset_.Exec("INSERT INTO Queries (QUERY_ID, QUERY_NAME, IS_TEMPORARY, USER_ORDER) VALUES (" +
-                      std::to_string(id) + ", '" + name + "', " + (temporary ? "1" : "0") + ", " +
-                      std::to_string(order) + ")");
+        dataset_.Exec(
+            "INSERT INTO Queries (QUERY_ID, QUERY_NAME, IS_TEMPORARY, USER_ORDER) VALUES (" +
+            std::to_string(id) + ", '" + name + "', " + (temporary ? "1" : "0") + ", " +
+            std::to_string(order) + ")");
     }
     int Param(const std::string& name) const { return dataset_.ParameterId(name); }
     std::vector<std::string> Names() const
@@ -73,8 +74,9 @@ TEST_F(QueryStoreTest, NamesOnSaveAndRename)
     store_.AddQuery("");
     ASSERT_TRUE(store_.RenameQuery(0, ""));
     ASSERT_TRUE(store_.SaveQueries());
-    EXPECT_EQ(dataset_.Rows("SELECT QUERY_NAME, IS_TEMPORARY, USER_ORDER FROM Queries ORDER BY QUERY_ID"),
-              (Rows{{"Stones", "0", "0"}, {"Untitled", "1", "1"}}))
+    EXPECT_EQ(
+        dataset_.Rows("SELECT QUERY_NAME, IS_TEMPORARY, USER_ORDER FROM Queries ORDER BY QUERY_ID"),
+        (Rows{{"Stones", "0", "0"}, {"Untitled", "1", "1"}}))
         << "a new query without a name is stored as Untitled; an empty rename keeps the name";
     EXPECT_GT(store_.QueryIdAt(1), 1) << "the generated identifier is read back";
     EXPECT_FALSE(store_.RenameQuery(2, "x"));
@@ -229,9 +231,10 @@ TEST_F(QueryStoreTest, ANewQueryGetsEveryParameterViewableAndOneConditionEach)
     std::vector<std::pair<int32_t, int32_t>> conditions;
     for (const tagCONDITION& c : store_.Conditions())
         conditions.emplace_back(c.PROPERTY_ID, c.OPERATION_ID);
-    EXPECT_EQ(conditions, (std::vector<std::pair<int32_t, int32_t>>{
-                              {Param("Age"), 2}, {Param("Found"), 3}, {Param("Colour"), 1},
-                              {Param("Weight"), 2}}))
+    EXPECT_EQ(
+        conditions,
+        (std::vector<std::pair<int32_t, int32_t>>{
+            {Param("Age"), 2}, {Param("Found"), 3}, {Param("Colour"), 1}, {Param("Weight"), 2}}))
         << "in display order, each with the first operation its type offers";
     EXPECT_TRUE(store_.SyncWithViewable());
     ASSERT_EQ(store_.SortKeys().size(), 4u);
@@ -290,10 +293,12 @@ TEST_F(QueryStoreTest, SaveAsCopiesTheQueryAndLeavesTheSourceAlone)
     const int32_t source = store_.SaveCurrentQuery();
     ASSERT_GT(source, 0);
     // The source's colour condition chooses two values.
-    dataset_.Exec("UPDATE Conditions SET IS_MULTY=1 WHERE PROPERTY_ID=" + std::to_string(Param("Colour")));
-    dataset_.Exec("INSERT INTO Multiply (CONDITION_ID, VALUE_ID) SELECT CONDITION_ID, VALUE_ID FROM "
-                  "Conditions, [Values] WHERE Conditions.PROPERTY_ID=[Values].PROPERTY_ID AND "
-                  "[Values].VALUE_ANUM IN ('Red', 'Blue')");
+    dataset_.Exec("UPDATE Conditions SET IS_MULTY=1 WHERE PROPERTY_ID=" +
+                  std::to_string(Param("Colour")));
+    dataset_.Exec(
+        "INSERT INTO Multiply (CONDITION_ID, VALUE_ID) SELECT CONDITION_ID, VALUE_ID FROM "
+        "Conditions, [Values] WHERE Conditions.PROPERTY_ID=[Values].PROPERTY_ID AND "
+        "[Values].VALUE_ANUM IN ('Red', 'Blue')");
     ASSERT_TRUE(store_.LoadQueries());
     store_.SetCurrentIndex(store_.IndexOfQuery(source));
     ASSERT_TRUE(store_.LoadViewable(source));
@@ -305,8 +310,9 @@ TEST_F(QueryStoreTest, SaveAsCopiesTheQueryAndLeavesTheSourceAlone)
     ASSERT_TRUE(store_.CopyCurrentQuery("copy", 7));
     const int32_t copy = store_.SaveCurrentQuery();
     ASSERT_GT(copy, source);
-    EXPECT_EQ(dataset_.Rows("SELECT QUERY_NAME, IS_TEMPORARY, USER_ORDER FROM Queries ORDER BY QUERY_ID"),
-              (Rows{{"source", "1", "0"}, {"copy", "0", "7"}}));
+    EXPECT_EQ(
+        dataset_.Rows("SELECT QUERY_NAME, IS_TEMPORARY, USER_ORDER FROM Queries ORDER BY QUERY_ID"),
+        (Rows{{"source", "1", "0"}, {"copy", "0", "7"}}));
     const auto count = [&](const char* table, int32_t id) {
         return dataset_.Count(table, "QUERY_ID=" + std::to_string(id));
     };
@@ -317,8 +323,8 @@ TEST_F(QueryStoreTest, SaveAsCopiesTheQueryAndLeavesTheSourceAlone)
     EXPECT_EQ(count("Footer", copy), 2);
     const auto chosen = [&](int32_t id) {
         return dataset_.Rows("SELECT VALUE_ANUM FROM Multiply JOIN Conditions USING (CONDITION_ID) "
-                             "JOIN [Values] USING (VALUE_ID) WHERE QUERY_ID=" + std::to_string(id) +
-                             " ORDER BY MULTY_ID");
+                             "JOIN [Values] USING (VALUE_ID) WHERE QUERY_ID=" +
+                             std::to_string(id) + " ORDER BY MULTY_ID");
     };
     EXPECT_EQ(chosen(source), (Rows{{"Red"}, {"Blue"}}));
     EXPECT_EQ(chosen(copy), chosen(source)) << "the copy chooses the same values";
@@ -343,8 +349,10 @@ TEST_F(QueryStoreTest, OperationsFormulasAndCompletedSortKeys)
     std::vector<std::pair<int32_t, int32_t>> keys;
     for (const tagSORTORDER& key : store_.SortKeys())
         keys.emplace_back(key.PROPERTY_ID, key.SORT_ORDER);
-    EXPECT_EQ(keys, (std::vector<std::pair<int32_t, int32_t>>{
-                        {Param("Found"), 0}, {Param("Weight"), 1}, {Param("Colour"), 2}, {Param("Age"), 3}}))
+    EXPECT_EQ(
+        keys,
+        (std::vector<std::pair<int32_t, int32_t>>{
+            {Param("Found"), 0}, {Param("Weight"), 1}, {Param("Colour"), 2}, {Param("Age"), 3}}))
         << "every parameter without a key gets one, in display order";
 }
 
@@ -371,7 +379,8 @@ TEST_F(QueryStoreTest, SavedPermutationsAndWidthsOfAQuery)
 {
     AddQueryRow(1, "q", false, 0);
     AddQueryRow(2, "other", false, 1);
-    dataset_.Exec("INSERT INTO Combo (QUERY_ID, COMBO_NAME, COMBO) VALUES (1, 'p', '3,2'), (2, 'p', '2,3')");
+    dataset_.Exec(
+        "INSERT INTO Combo (QUERY_ID, COMBO_NAME, COMBO) VALUES (1, 'p', '3,2'), (2, 'p', '2,3')");
     dataset_.Exec("INSERT INTO Sizes (QUERY_ID, COL_NUM, COL_SIZE) VALUES (1, 0, 20), (2, 0, 20)");
     Open();
     EXPECT_TRUE(store_.HasSavedPermutations(1));
