@@ -1,5 +1,5 @@
-// The command line of the program. Headless commands (help, version, creating a dataset, later
-// query exports) run without a display and create no window; anything else starts the desktop
+// The command line of the program. Headless commands (help, version, creating a dataset, the
+// CSV export of a stored query) run without a display and create no window; anything else starts the desktop
 // program.
 #pragma once
 
@@ -7,10 +7,12 @@
 #include <vector>
 
 struct CommandLine {
-    enum class Action { StartGui, Help, Version, NewDataset, Invalid };
+    enum class Action { StartGui, Help, Version, NewDataset, QueryCsv, Invalid };
 
     Action action = Action::StartGui;
     std::string datasetPath;  // the dataset to open, or the one to create (--new)
+    std::string queryName;    // --query: the stored query to export
+    std::string csvPath;      // --csv: where the CSV goes ("-": standard output)
     std::string error;        // why the line is invalid
 };
 
