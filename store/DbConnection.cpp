@@ -289,8 +289,11 @@ bool CDbConnection::GetTableList(std::string& tables)
         return false;
     }
     int result = SQLITE_OK;
-    while ((result = sqlite3_step(statement)) == SQLITE_ROW)
-        tables += "[" + std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))) + "]";
+    while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
+        tables += '[';
+        tables += reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        tables += ']';
+    }
     sqlite3_finalize(statement);
     if (result != SQLITE_DONE) {
         lastError_ = kTablesUnavailable;

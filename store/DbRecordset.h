@@ -138,7 +138,6 @@ private:
     bool FinishPendingEdit();
     bool WriteRow(Row& row);
     bool ReadRowBack(Row& row);
-    void SetPosition(long position) { position_ = position; }
     long NextLive(long from, int step) const;
 
     KeyIndex& IndexFor(int column, bool numeric);

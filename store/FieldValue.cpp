@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -97,6 +98,15 @@ std::string VariantKindName(VariantKind kind)
 }
 
 CFieldValue::CFieldValue(int32_t value) : kind_(VT_I4), integer_(value) {}
+CFieldValue::CFieldValue(int64_t value)
+    : kind_(value >= INT32_MIN && value <= INT32_MAX ? VT_I4 : VT_R8),
+      integer_(kind_ == VT_I4 ? value : 0),
+      real_(kind_ == VT_R8 ? static_cast<double>(value) : 0.0)
+{
+}
+
+CFieldValue::CFieldValue(uint32_t value) : CFieldValue(static_cast<int64_t>(value)) {}
+
 CFieldValue::CFieldValue(bool value) : kind_(VT_BOOL), integer_(value ? 1 : 0) {}
 CFieldValue::CFieldValue(double value) : kind_(VT_R8), real_(value) {}
 CFieldValue::CFieldValue(const char* text) : kind_(VT_BSTR), text_(text ? text : "") {}

@@ -46,6 +46,9 @@ class CFieldValue {
 public:
     CFieldValue() = default;  // empty
     CFieldValue(int32_t value);             // 32-bit integer
+    // Wider integers (and colours, counts): 32-bit when they fit, else double precision.
+    CFieldValue(int64_t value);
+    CFieldValue(uint32_t value);
     CFieldValue(bool value);                // boolean
     CFieldValue(double value);              // double precision
     CFieldValue(const char* text);          // text

@@ -177,7 +177,7 @@ void CItemStore::CreateItem(bool copy)
 
 int CItemStore::DeleteItem(bool stay)
 {
-    if (!IsIndex(current_.index))
+    if (!IsIndex(current_.index) || IsRemoved(items_[current_.index].state))
         return -1;
     rememberedIndex_ = current_.index;
     tagITEMID& entry = items_[current_.index];
@@ -414,7 +414,7 @@ bool CItemStore::ShowItem(int index)
 {
     if (!IsIndex(index))
         return false;
-    const tagITEMID& entry = items_[index];
+    tagITEMID& entry = items_[index];
     if (!rows_.Read(SqlFormat("SELECT * FROM [ItemSet] WHERE ITEM_ID=%d;", entry.ITEM_ID)) ||
         !rows_.HasRow())
         return false;
@@ -428,6 +428,11 @@ bool CItemStore::ShowItem(int index)
     const CFieldValue note = rows_->GetValue("ITEM_NOTE");
     current_.ITEM_NOTE = note.IsEmptyOrNull() ? std::string() : note.ToText();
     rows_->Close();
+    // Showing an item reads it afresh: edits of it that were not saved are dropped.
+    if (entry.state == RecordChanged) {
+        entry.state = RecordLoaded;
+        entry.ITEM_IDENTIFIER = current_.ITEM_IDENTIFIER;
+    }
     snapshot_ = current_;
     rememberedIndex_ = index;
     copy_ = false;  // an item of the list is shown: no copy is pending any more
@@ -554,8 +559,10 @@ bool CItemStore::SaveEntry(int index, EntryUpdate& update, std::vector<int32_t>&
     if ((entry.colourFlags & (COLOUR_TEXT_SET | COLOUR_BACKGROUND_SET)) &&
         !IsRemoved(update.state) && update.itemId > 0) {
         if (!database_.SaveColor(COLOUR_OBJECT_ITEM, update.itemId, entry.textColour,
-                                 entry.backgroundColour))
+                                 entry.backgroundColour)) {
+            ShowSaveFailure(database_);
             return false;
+        }
         update.colourFlags = COLOUR_STORED;
     }
     return true;

@@ -7,8 +7,10 @@
 // The list is read whole into memory, in ITEM_ID order with new entries appended, so finding
 // an entry by identifier is a binary search. Saves touch only the rows of the entries that
 // changed: each looks its rows up by key instead of reading whole tables, so that saving one
-// item among 100,000 costs a handful of indexed statements. Every save is one transaction; a
-// refused or failed save writes nothing and leaves the in-memory records as they were.
+// item among 100,000 costs a handful of indexed statements. Every save is one transaction; on a
+// write-refused dataset it shows "Data update is not supported. May be not enough rights.",
+// and a refused or failed save (the engine's error is shown) writes nothing and leaves the
+// in-memory records as they were.
 #pragma once
 
 #include "store/AutomationDate.h"
@@ -100,8 +102,10 @@ public:
     // most 49 characters) becomes current; it is written by the next save.
     void CreateItem(bool copy);
     // Marks the current entry removed and, unless `stay`, makes a neighbour current: 1 when
-    // one before was found (or `stay`), 0 when one after, -1 when none remains.
+    // one before was found (or `stay`), 0 when one after, -1 when none remains
+    // (also when the current item is already removed).
     int DeleteItem(bool stay);
+    // The current item's identifier text and note; a loaded item becomes Changed.
     void SetItemText(const std::string& identifier, const std::string& note);
     bool SetItemColour(int index, COLORREF colour, bool isText);
     // The entry's colours, only when they were read from or written to the dataset.
@@ -118,6 +122,8 @@ public:
     // ---- Values of the current item (one record per parameter, in SORT_ORDER order) -------
     const CValueArray& ItemValues() const { return values_; }
     CValueArray& ItemValues() { return values_; }
+    // One record per parameter, filled from the item's rows; for item 0 while a copy is
+    // pending the copied values stay.
     void LoadItemValues(int32_t itemId);
     // Sets parameter `propertyId`'s value from its text: `choice` is the chosen value of an
     // alphanumeric parameter (negative: "(Blank)", the value removed), `date` the date of a
@@ -125,11 +131,15 @@ public:
     // number. False when the item has no record for the parameter.
     bool SetItemValue(int32_t propertyId, const std::string& text, int32_t choice = 0,
                       std::optional<AutomationDate> date = std::nullopt);
+    // The numbers and dates go to Values (a changed one into its own row), then the item's
+    // ItemValues rows. A copied value whose source had no row gets none, unless it was set.
     bool SaveItemValues(int32_t itemId);
 
     // ---- Links of the current item ----------------------------------------------------------
     const CLinkArray& Links() const { return links_; }
     const CItemArray& LinkTargets() const { return linkTargets_; }
+    // The item's links in LINK_ID order; for item 0 while a copy is pending the copied ones
+    // stay.
     bool LoadLinks(int32_t itemId);
     int AddLink(int32_t targetItemId);  // the new link's index
     bool RemoveLink(int index);
@@ -137,9 +147,13 @@ public:
     // and the items it already links to.
     void BuildLinkTargets(int32_t itemId);
     bool HasLinks(int32_t itemId);
+    // Writes the new, changed and deleted links of the item. A new link to an item that is
+    // deleted, or has no row, is dropped.
     bool SaveLinks(int32_t itemId);
 
     // ---- Description of the current item (rich text, stored and returned unchanged) -------
+    // The current item's description; false when it has none (the description is then empty
+    // and New). While a copy is pending the copied text stays.
     bool LoadDescription();
     // Stores the text; a different text marks the description changed.
     void SetDescription(const std::string& text);
@@ -147,6 +161,7 @@ public:
     const std::string& GetDescription() const { return description_; }
     int32_t DescriptionId() const { return descriptionId_; }
     RecordState DescriptionState() const { return descriptionState_; }
+    // Writes the current item's description (a new row for a New one).
     bool SaveDescription();
 
 private:

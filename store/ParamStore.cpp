@@ -137,7 +137,7 @@ bool CParamStore::UpdateParam(int index, const std::string& name, int32_t type, 
 
 bool CParamStore::SetParamType(int index, int32_t type)
 {
-    if (!IsIndex(index))
+    if (!IsIndex(index) || IsRemoved(params_[index].state))
         return false;
     tagPARAM& record = params_[index];
     record.state = StateAfterSet(record.state, record.TYPE_ID != type);
@@ -147,7 +147,7 @@ bool CParamStore::SetParamType(int index, int32_t type)
 
 bool CParamStore::SetParamAlphabetic(int index, bool alphabetic)
 {
-    if (!IsIndex(index))
+    if (!IsIndex(index) || IsRemoved(params_[index].state))
         return false;
     tagPARAM& record = params_[index];
     record.state = StateAfterSet(record.state, record.ALPHABETIC_ORDER != alphabetic);
@@ -244,6 +244,8 @@ bool CParamStore::RenameValue(int32_t propertyId, int index, const std::string& 
         return true;
     }
     tagVALUE& record = values_[index];
+    if (IsRemoved(record.state))
+        return false;  // a deleted value is not brought back by a rename
     record.state = StateAfterSet(record.state, record.VALUE_ANUM != text);
     record.VALUE_ANUM = text;
     return true;
@@ -419,8 +421,10 @@ bool CParamStore::SaveParam(tagPARAM& record)
     }
     if ((record.colourFlags & (COLOUR_TEXT_SET | COLOUR_BACKGROUND_SET)) && !IsRemoved(record.state)) {
         if (!database_.SaveColor(COLOUR_OBJECT_PARAMETER, record.PROPERTY_ID, record.textColour,
-                                 record.backgroundColour))
+                                 record.backgroundColour)) {
+            ShowSaveFailure(database_);
             return false;
+        }
         record.colourFlags = COLOUR_STORED;
     }
     // A deleted parameter has no row any more: it stays out of every list as discarded.

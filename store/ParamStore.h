@@ -86,6 +86,7 @@ public:
     void ReleaseRecordsets();
 
     // ---- Parameter list (index = position in the list; an index outside it returns false) ----
+    // The setters refuse a removed record: a deleted parameter is never brought back.
     const CParamArray& Params() const { return params_; }
     const tagPARAM* ParamAt(int index) const;
 
@@ -93,10 +94,14 @@ public:
     // read.
     bool LoadParams();
     // Writes every New, Changed and Deleted parameter with the type-change and deletion
-    // cascades and the parameter colours, in one transaction.
+    // cascades and the parameter colours, in one transaction. Refused, with a message, when a
+    // live parameter's name is one ParamNameProblem rejects. Afterwards saved records are
+    // Unchanged and deleted ones Discarded (their rows are gone; they stay out of every list).
     bool SaveParams();
 
+    // Appends a New parameter after the last one that is not removed.
     void AddParam(const std::string& name, int32_t type, int precision);
+    // Outside the list adds a named parameter; false for a removed record.
     bool UpdateParam(int index, const std::string& name, int32_t type, int precision,
                      int32_t sortOrder);
     bool SetParamType(int index, int32_t type);
@@ -108,6 +113,7 @@ public:
     // A saved parameter is marked Deleted after the user agreed; a New one leaves the list
     // without a question. False when nothing was deleted.
     bool DeleteParam(int index);
+    // False for an empty name or one that another live record has, whatever the case.
     bool IsParamNameUnique(int index) const;
     int FindParamIndex(int32_t propertyId) const;
 
@@ -129,12 +135,15 @@ public:
     // the parameter lists its values alphabetically, else by identifier.
     bool LoadValues(int32_t propertyId);
     bool LoadChoices(int32_t propertyId);
+    // Writes the New (identifier read back), Changed and Deleted values in one transaction.
     bool SaveValues();
 
     void AddValue(int32_t propertyId, const std::string& text);
+    // Outside the list adds a value with a non-empty text.
     bool RenameValue(int32_t propertyId, int index, const std::string& text);
+    // A saved value becomes Deleted; a New one leaves the list.
     bool DeleteValue(int index);
-    bool IsValueNameUnique(int index) const;
+    bool IsValueNameUnique(int index) const;  // as IsParamNameUnique
 
     // Read from the dataset.
     bool IsValueUnused(int32_t valueId);         // no item carries the value

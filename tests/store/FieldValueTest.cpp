@@ -82,6 +82,13 @@ TEST(FieldKinds, RefusesValuesTheColumnCannotHold)
     }
 }
 
+TEST(FieldValues, WideIntegersAreLongsWhenTheyFit)
+{
+    EXPECT_EQ(CFieldValue(int64_t{5}), CFieldValue::Long(5));
+    EXPECT_EQ(CFieldValue(uint32_t{0x00FFFFFF}), CFieldValue::Long(0x00FFFFFF));
+    EXPECT_EQ(CFieldValue(int64_t{3'000'000'000}), CFieldValue::Double(3e9));
+}
+
 TEST(FieldValues, ConvertForTheirReaders)
 {
     EXPECT_EQ(CFieldValue("42").ToLong(), 42);

@@ -132,6 +132,7 @@ TEST_F(ItemStoreTest, StepsSkipWhatTheyMustAndStepItemRefusesRemovedTargets)
     EXPECT_EQ(Items().Current().index, 0);
     EXPECT_TRUE(Items().StepItem(true, false)) << "a changed target is fine";
     EXPECT_EQ(Items().Current().index, 1);
+    EXPECT_EQ(Items().Items()[1].ITEM_IDENTIFIER, "B") << "showing it dropped the unsaved edit";
     EXPECT_FALSE(Items().StepItem(true, false)) << "a deleted target is refused";
     EXPECT_EQ(Items().Current().index, 1);
     EXPECT_TRUE(Items().StepItem(false, true));
@@ -474,6 +475,26 @@ TEST_F(ItemStoreTest, LinkEditsAreSavedAndTargetsLeaveOutTheLinked)
     ASSERT_TRUE(Items().LoadLinks(Items().Current().ITEM_ID));
     ASSERT_EQ(Items().Links().size(), 1u);
     EXPECT_EQ(Items().Links()[0].ITEM_LINK_ID, Dataset().ItemId("C"));
+}
+
+TEST_F(ItemStoreTest, AFailedSaveWritesNothingAndKeepsTheStates)
+{
+    Open({.items = {{.identifier = "A", .links = {"B"}}, {.identifier = "B"}, {.identifier = "C"}}});
+    // The engine refuses every new link: the save fails after it deleted one.
+    Dataset().Exec("CREATE TRIGGER NoNewLinks BEFORE INSERT ON Hyperlink BEGIN SELECT RAISE(ABORT, "
+                   "'no new links'); END;");
+    ASSERT_TRUE(Items().LoadItems());
+    Show(0);
+    ASSERT_TRUE(Items().RemoveLink(0));
+    Items().AddLink(Dataset().ItemId("C"));
+    EXPECT_FALSE(Items().SaveLinks(Items().Current().ITEM_ID));
+    EXPECT_EQ(Dataset().Rows("SELECT ITEM_LINK_ID FROM Hyperlink"), (Rows{{Id("B")}}));
+    EXPECT_EQ(Items().Links()[0].state, RecordDeleted);
+    EXPECT_EQ(Items().Links()[1].state, RecordNew);
+    EXPECT_EQ(Items().Links()[1].LINK_ID, 0);
+    ASSERT_EQ(Messages().Shown().size(), 1u);
+    EXPECT_NE(Messages().Shown()[0].text.find("no new links"), std::string::npos)
+        << "the engine's reason is shown";
 }
 
 // ---- A dataset that cannot be written ------------------------------------------------------------

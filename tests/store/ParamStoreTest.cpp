@@ -78,6 +78,10 @@ TEST_F(ParamStoreTest, DeletingAskedOnlyForSavedParameters)
               "it. It will affect item, query, and permutation data.\nDelete anyway?");
     EXPECT_EQ(Messages().Shown()[0].style, unsigned(MB_YESNO | MB_ICONQUESTION));
     EXPECT_FALSE(Params().UpdateParam(1, "Cost", TYPE_NUMERIC, 2, 1)) << "a deleted record";
+    EXPECT_FALSE(Params().SetParamType(1, TYPE_DATETIME));
+    EXPECT_FALSE(Params().SetParamAlphabetic(1, true));
+    EXPECT_FALSE(Params().SetParamOrder(1, 7));
+    EXPECT_EQ(Params().Params()[1].state, RecordDeleted) << "a deleted record stays deleted";
 }
 
 TEST_F(ParamStoreTest, NamesDifferingOnlyInCaseAreNotUnique)
@@ -239,6 +243,24 @@ TEST_F(ParamStoreTest, RenamingToAReservedNameRefusesTheWholeSave)
     EXPECT_EQ(Params().Params()[4].state, RecordNew) << "the records keep their states";
     EXPECT_FALSE(ParamNameProblem("Ident").empty());
     EXPECT_TRUE(ParamNameProblem("Identifier").empty());
+}
+
+TEST_F(ParamStoreTest, AFailedSaveWritesNothingAndKeepsTheStates)
+{
+    Open(kShop);
+    Dataset().Exec("CREATE TRIGGER NoNewParameters BEFORE INSERT ON Property BEGIN SELECT "
+                   "RAISE(ABORT, 'no new parameters'); END;");
+    ASSERT_TRUE(Params().UpdateParam(0, "Hue", TYPE_ALPHANUMERIC, 0, 0));
+    ASSERT_TRUE(Params().SetParamType(1, TYPE_ALPHANUMERIC));  // Price loses its values
+    Params().AddParam("Weight", TYPE_NUMERIC, 0);
+    EXPECT_FALSE(Params().SaveParams());
+    EXPECT_EQ(Text("SELECT PROPERTY_NAME FROM Property WHERE PROPERTY_ID=1"), "Colour");
+    EXPECT_EQ(Text("SELECT TYPE_ID FROM Property WHERE PROPERTY_ID=2"), "2");
+    EXPECT_EQ(Dataset().Count("Values", "PROPERTY_ID=2"), 1) << "the cascade is undone as well";
+    EXPECT_EQ(Params().Params()[0].state, RecordChanged);
+    EXPECT_EQ(Params().Params()[4].state, RecordNew);
+    EXPECT_EQ(Params().Params()[4].PROPERTY_ID, 0);
+    EXPECT_EQ(Messages().Shown().size(), 1u);
 }
 
 // ---- Look-ups ------------------------------------------------------------------------------------
