@@ -356,6 +356,36 @@ TEST_F(QueryStoreTest, OperationsFormulasAndCompletedSortKeys)
         << "every parameter without a key gets one, in display order";
 }
 
+// A part of the full save that fails undoes the whole save, in the dataset and in memory.
+TEST_F(QueryStoreTest, AFailedFullSaveWritesNothingAndKeepsTheRecords)
+{
+    Open();
+    ASSERT_TRUE(store_.LoadQueries());
+    store_.AddQuery("new");
+    ASSERT_TRUE(store_.MakeAllViewable());
+    tagCONDITION orphan;
+    orphan.PROPERTY_ID = 999;  // no such parameter: the dataset's relations refuse the row
+    orphan.OPERATION_ID = 2;
+    orphan.state = RecordNew;
+    store_.AddCondition(orphan);
+    EXPECT_EQ(store_.SaveCurrentQuery(), -1);
+    EXPECT_EQ(messages_.Shown().size(), 1u) << "the engine's error is shown";
+    for (const char* table : {"Queries", "Viewable", "Conditions"})
+        EXPECT_EQ(dataset_.Count(table), 0) << table;
+    ASSERT_EQ(store_.Queries().size(), 1u);
+    EXPECT_EQ(store_.Queries()[0].state, RecordNew);
+    EXPECT_EQ(store_.Queries()[0].QUERY_ID, 0);
+    EXPECT_EQ(store_.Viewable()[0].state, RecordNew);
+
+    tagCONDITION fixed = orphan;
+    fixed.PROPERTY_ID = Param("Weight");
+    ASSERT_TRUE(store_.SetCondition(0, fixed));
+    const int32_t id = store_.SaveCurrentQuery();
+    ASSERT_GT(id, 0) << "the records kept their states, so the next save writes them";
+    EXPECT_EQ(dataset_.Count("Viewable", "QUERY_ID=" + std::to_string(id)), 4);
+    EXPECT_EQ(dataset_.Count("Conditions", "QUERY_ID=" + std::to_string(id)), 1);
+}
+
 TEST_F(QueryStoreTest, AReadOnlyDatasetRefusesLoadAndSaves)
 {
     AddQueryRow(1, "q", false, 0);
