@@ -30,6 +30,8 @@ bool CDeletedItems::EnsureDeletedItemsTable()
         return false;
     if (tables.find("[Deleted_Items]") != std::string::npos)
         return true;
+    if (database_.RefuseWriteIfReadOnly())
+        return false;
     return Run(kCreateDeletedItems);
 }
 

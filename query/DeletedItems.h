@@ -16,7 +16,8 @@ class CDeletedItems {
 public:
     explicit CDeletedItems(CDovaneDatabase& database) : database_(database) {}
 
-    // Creates Deleted_Items when the dataset lacks it (run at every query run).
+    // Creates Deleted_Items when the dataset lacks it (run at every query run); a dataset that
+    // cannot be written and lacks it gets the message instead.
     bool EnsureDeletedItemsTable();
     // Records the item as removed from the query, temporarily; an item already recorded for
     // the query adds no second row.

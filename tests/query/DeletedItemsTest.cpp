@@ -137,6 +137,7 @@ TEST_F(DeletedItemsTest, AReadOnlyDatasetWritesNothing)
     EXPECT_FALSE(deleted_.SaveDeletions(1));
     EXPECT_FALSE(deleted_.DiscardDeletions(1));
     EXPECT_FALSE(deleted_.CopyDeletions(2, 1));
+    EXPECT_TRUE(deleted_.EnsureDeletedItemsTable()) << "the table exists: nothing to write";
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>(4, kUpdateNotSupportedText));
     database_.CloseDataset();
     ::chmod(dataset_.Path().c_str(), 0644);
