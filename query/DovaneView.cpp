@@ -58,6 +58,7 @@ CDovaneView::CDovaneView(CDovaneDatabase& database)
 
 void CDovaneView::Reset()
 {
+    const ListChange change(observer_);
     ClearList();
     sql_.Clear();
     permutations_.Clear();
@@ -108,6 +109,7 @@ int CDovaneView::FillFromStatement(int32_t queryId, const std::string& statement
                                    const std::string& whereText, bool showLinks,
                                    const IColumnMeasure* measure)
 {
+    const ListChange change(observer_);
     ClearList();
     changes_.ClearValueChanges();
     queryId_ = queryId;
@@ -325,14 +327,22 @@ void CDovaneView::SetCellText(int row, int column, const std::string& text)
         footerCells_[column] = text;
     else
         editedCells_[CellKey(rows_[size_t(row)].itemId, column)] = text;
+    NotifyCell(row, column);
 }
 
 // ---- Check marks ----------------------------------------------------------------------------------
+
+void CDovaneView::SetChecked(int row, bool checked)
+{
+    rows_[size_t(row)].checked = checked;
+    NotifyCell(row, 0);
+}
 
 void CDovaneView::MarkAll(bool checked)
 {
     for (Row& row : rows_)
         row.checked = checked;
+    NotifyCell(-1, 0);
 }
 
 CDovaneView::CheckedCount CDovaneView::CountChecked() const
@@ -595,6 +605,7 @@ int CDovaneView::DeleteCheckedItems(bool queryIsTemporary)
     }
     if (removed == 0)
         return 0;
+    const ListChange change(observer_);
     RemoveRows(remove);
     std::sort(removedItems.begin(), removedItems.end());
     const auto isRemoved = [&](int32_t id) {
@@ -651,6 +662,7 @@ bool CDovaneView::ApplyOrder(const PermutationOrder& order)
         if (std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     }
+    const ListChange change(observer_);
     sql_.SetOrderText(MakeOrderText(names));
     statement_ = sql_.Statement();
 

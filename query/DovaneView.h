@@ -60,6 +60,19 @@ public:
     virtual int CheckBoxColumnWidth() const = 0;
 };
 
+// What a list view over the model hears of its changes (a table model wraps the calls in its
+// own begin/end notifications). Calls come on the thread that changes the model.
+class IResultObserver {
+public:
+    virtual ~IResultObserver() = default;
+    // Rows or columns are about to be replaced or removed (a fill, a re-sort, a deletion).
+    virtual void ListAboutToChange() = 0;
+    virtual void ListChanged() = 0;
+    // One cell's text, check mark (column 0) or colours changed; column -1: every column of
+    // the row, row -1: that column of every row.
+    virtual void CellChanged(int row, int column) = 0;
+};
+
 // The texts of the list.
 inline constexpr const char* kNoMatchingItemsText = "There are no items meeting query conditions";
 inline constexpr const char* kNoQueriesText = "There are no queries defined";
@@ -79,6 +92,8 @@ public:
 
     // Forgets everything of the previous dataset.
     void Reset();
+    // The list view that shows the model (null: none). Not owned.
+    void SetObserver(IResultObserver* observer) { observer_ = observer; }
 
     // ---- The run ----------------------------------------------------------------------------
     // Flattens the dataset into fulltable. False when the table could not be built.
@@ -125,7 +140,7 @@ public:
 
     // ---- Check marks -------------------------------------------------------------------------
     bool IsChecked(int row) const { return rows_[size_t(row)].checked; }
-    void SetChecked(int row, bool checked) { rows_[size_t(row)].checked = checked; }
+    void SetChecked(int row, bool checked);
     // Mark all / Unmark all: every row, the footer row included.
     void MarkAll(bool checked);
     struct CheckedCount {
@@ -212,7 +227,34 @@ private:
         return (uint64_t(uint32_t(itemId)) << 32) | uint32_t(column);
     }
 
+    // Announces a change of the whole list for as long as it lives.
+    class ListChange {
+    public:
+        explicit ListChange(IResultObserver* observer) : observer_(observer)
+        {
+            if (observer_)
+                observer_->ListAboutToChange();
+        }
+        ~ListChange()
+        {
+            if (observer_)
+                observer_->ListChanged();
+        }
+        ListChange(const ListChange&) = delete;
+        ListChange& operator=(const ListChange&) = delete;
+
+    private:
+        IResultObserver* observer_;
+    };
+    void NotifyCell(int row, int column) const
+    {
+        if (observer_)
+            observer_->CellChanged(row, column);
+    }
+    friend class CValueChanges;
+
     CDovaneDatabase& database_;
+    IResultObserver* observer_ = nullptr;
     CResultTableBuilder table_;
     CQuerySql sql_;
     CPermutations permutations_;

@@ -135,6 +135,7 @@ bool CValueChanges::SetCellColour(int row, int column, COLORREF colour, bool isT
     (isText ? entry->text : entry->background) = colour;
     entry->flags |= flag;
     coloursPending_ = true;
+    view_.NotifyCell(row, -1);  // the row is drawn again
     return true;
 }
 

@@ -222,3 +222,33 @@ TEST_F(DovaneViewTest, ApplyingAnOrderReSortsByTheDisplayedColumns)
 }
 
 }  // namespace
+
+namespace {
+
+// Records what a list view over the model would hear.
+class RecordingObserver : public IResultObserver {
+public:
+    void ListAboutToChange() override { events.push_back("about to change"); }
+    void ListChanged() override { events.push_back("changed"); }
+    void CellChanged(int row, int column) override
+    {
+        events.push_back("cell " + std::to_string(row) + "," + std::to_string(column));
+    }
+    std::vector<std::string> events;
+};
+
+TEST_F(DovaneViewTest, AListViewHearsOfEveryChange)
+{
+    RecordingObserver observer;
+    View().SetObserver(&observer);
+    Run(queryId_);
+    View().MarkAll(true);
+    View().Changes().EnterNumber(1, 2, "8");
+    View().Changes().SetCellColour(1, 3, 9, true);
+    View().DeleteCheckedItems(true);
+    View().SetObserver(nullptr);
+    EXPECT_EQ(observer.events, (Texts{"about to change", "changed", "cell -1,0", "cell 1,2", "cell 1,-1",
+                                      "about to change", "changed"}));
+}
+
+}  // namespace
