@@ -133,6 +133,51 @@ TEST_F(ResultTableTest, AReadOnlyDatasetIsRefusedWithTheMessage)
     EXPECT_TRUE(Messages().WasShown(kUpdateNotSupportedText));
 }
 
+TEST_F(ResultTableTest, EveryCellEqualsTheItemsValueReadFromTheItemTables)
+{
+    DatasetDescription description{.parameters = {{"Colour", TYPE_ALPHANUMERIC, 0, {"Red", "Blue", "Green"}},
+                                                  {"Price", TYPE_NUMERIC, 2},
+                                                  {"Made", TYPE_DATETIME},
+                                                  {"Size", TYPE_ALPHANUMERIC, 0, {"S", "M", "L"}},
+                                                  {"Weight", TYPE_NUMERIC, 1}}};
+    // Forty items with every other combination of missing values and a few links.
+    const char* colours[] = {"Red", "Blue", "Green"};
+    const char* sizes[] = {"S", "M", "L"};
+    for (int i = 0; i < 40; ++i) {
+        FixtureItem item{.identifier = "Item " + std::to_string(i)};
+        if (i % 2 == 0)
+            item.values.push_back({"Colour", colours[i % 3]});
+        if (i % 3 != 0)
+            item.values.push_back({"Price", std::to_string(i) + ".25"});
+        if (i % 5 != 0)
+            item.values.push_back({"Made", "2001-01-" + std::to_string(1 + i % 28)});
+        if (i % 7 != 0)
+            item.values.push_back({"Size", sizes[i % 3]});
+        if (i % 4 != 1)
+            item.values.push_back({"Weight", std::to_string(i * 3) + ".5"});
+        if (i % 6 == 0 && i > 0)
+            item.links.push_back("Item " + std::to_string(i - 1));
+        description.items.push_back(item);
+    }
+    Open(description);
+    ASSERT_TRUE(Build()) << View().LastError();
+    // The same flattening read straight from the item tables.
+    std::string pivot = "SELECT i.ITEM_ID, i.ITEM_IDENTIFIER, EXISTS (SELECT 1 FROM Hyperlink h WHERE "
+                        "h.ITEM_ID = i.ITEM_ID)";
+    std::string cells = "SELECT ITEM_ID, IDENT, IS_LINKS";
+    for (const auto& [name, column] : std::vector<std::pair<std::string, std::string>>{
+             {"Colour", "VALUE_ANUM"}, {"Price", "VALUE_NUMBER"}, {"Made", "VALUE_DATE"},
+             {"Size", "VALUE_ANUM"}, {"Weight", "VALUE_NUMBER"}}) {
+        pivot += ", (SELECT quote(v." + column + ") FROM ItemValues iv JOIN [Values] v ON v.VALUE_ID = "
+                 "iv.VALUE_ID WHERE iv.ITEM_ID = i.ITEM_ID AND v.PROPERTY_ID = " +
+                 std::to_string(Dataset().ParameterId(name)) + ")";
+        cells += ", quote([" + name + "])";
+    }
+    const Rows expected = Dataset().Rows(pivot + " FROM ItemSet i ORDER BY i.ITEM_ID");
+    ASSERT_EQ(expected.size(), 40u);
+    EXPECT_EQ(Dataset().Rows(cells + " FROM fulltable ORDER BY FULL_ID"), expected);
+}
+
 TEST(FullTableStatement, IsWrittenAsTheDatasetHasAlwaysMadeIt)
 {
     EXPECT_EQ(MakeFullTableStatement({{1, TYPE_NUMERIC, "Price"}, {2, TYPE_ALPHANUMERIC, "Colour"},
