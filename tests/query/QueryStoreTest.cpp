@@ -4,9 +4,12 @@
 #include "platform/MessageBox.h"
 #include "query/QueryStore.h"
 #include "store/DovaneDatabase.h"
+#include "store/Formats.h"
 #include "tests/support/DatasetFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <QDate>
 
 #include <sys/stat.h>
 
@@ -157,6 +160,33 @@ TEST_F(QueryStoreTest, ConditionArgumentsRoundTrip)
     EXPECT_EQ(store_.DescribeCondition(0, true), "BETWEEN 1.50 AND 3.00");
     EXPECT_EQ(store_.DescribeCondition(0, false), "Set");
     EXPECT_EQ(store_.DescribeCondition(5, false), "");
+}
+
+TEST_F(QueryStoreTest, DateConditionTextsUseTheShortDateFormat)
+{
+    Open();
+    const AutomationDate first = AutomationDate::FromDate(1925, 1, 31);
+    const AutomationDate second = AutomationDate::FromDate(2007, 2, 1);
+    tagCONDITION between;
+    between.PROPERTY_ID = Param("Found");
+    between.OPERATION_ID = 15;
+    between.noDate = false;
+    between.ARGUMENT_DATE = first;
+    between.ARGUMENT_DATE_2 = second;
+    tagCONDITION withoutDate = between;
+    withoutDate.OPERATION_ID = 12;
+    withoutDate.ARGUMENT_DATE = AutomationDate::NullDate();
+    tagCONDITION none = between;
+    none.OPERATION_ID = 3;
+    for (const tagCONDITION& c : {between, withoutDate, none})
+        store_.AddCondition(c);
+    EXPECT_EQ(store_.DescribeCondition(0, true),
+              "BETWEEN " + FormatShortDate(first) + " AND " + FormatShortDate(second));
+    EXPECT_EQ(store_.DescribeCondition(1, true),
+              "< " + FormatShortDate(AutomationDate::FromQDate(QDate::currentDate())))
+        << "a null date prints as today";
+    EXPECT_EQ(store_.DescribeCondition(2, true), "All");
+    EXPECT_EQ(store_.DescribeCondition(2, false), "All");
 }
 
 TEST_F(QueryStoreTest, MultipleValueConditions)
