@@ -119,6 +119,11 @@ bool ExportQueryCsv(const std::string& datasetPath, const std::string& queryName
         return false;
     }
     database.RunFirstLoads();
+    if (database.writeRefused()) {
+        // A query run writes its result table into the dataset.
+        error = "cannot run queries on " + datasetPath + ": " + kUpdateNotSupportedText;
+        return false;
+    }
 
     CDovaneQuery& queries = TheQueryStore();
     queries.Clear();

@@ -170,6 +170,9 @@ TEST_F(QueryCsvTest, AFileGetsTheSameTextAsStandardOutput)
 TEST_F(QueryCsvTest, FailuresGiveOneLineAndNoOutputFile)
 {
     const std::string out = folder_.Path("out.csv");
+    const std::string readOnly = folder_.Path("readonly.tvd");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(pristine_), QString::fromStdString(readOnly)));
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(readOnly), QFile::ReadOwner | QFile::ReadGroup));
     const struct {
         const char* why;
         QStringList arguments;
@@ -180,6 +183,8 @@ TEST_F(QueryCsvTest, FailuresGiveOneLineAndNoOutputFile)
                                                 QString::fromStdString(out), QString::fromStdString(dataset_)}},
         {"a file that is no dataset", {"--query", "Heavy ore minerals", "--csv", QString::fromStdString(out),
                                        QString::fromStdString(folder_.WriteFile("junk.tvd", "junk"))}},
+        {"a dataset that cannot be written", {"--query", "Heavy ore minerals", "--csv",
+                                              QString::fromStdString(out), QString::fromStdString(readOnly)}},
     };
     for (const auto& c : cases) {
         const RunResult run = RunTavrin(c.arguments);
