@@ -359,6 +359,18 @@ CDovaneView::CheckedCount CDovaneView::CountChecked() const
     return result;
 }
 
+int CDovaneView::KeepCheckedItems()
+{
+    checkedItems_.clear();
+    for (const Row& row : rows_) {
+        if (row.checked && row.itemId != kFooterItemData)
+            checkedItems_.push_back(row.itemId);
+    }
+    if (checkedItems_.size() < 2)
+        checkedItems_.clear();
+    return int(checkedItems_.size());
+}
+
 // ---- Footers --------------------------------------------------------------------------------------
 
 void CDovaneView::ComputeFooters(int32_t queryId)

@@ -176,6 +176,12 @@ public:
     const std::vector<int32_t>& ShownItems() const { return shownItems_; }
     const std::vector<int32_t>& ReadItems() const { return readItems_; }
 
+    // Going to the Items screen: with at least two checked item rows (the footer row does not
+    // count) their ITEM_IDs, in row order, are kept for the Items screen to browse; otherwise
+    // the kept list is emptied. Returns the number kept.
+    int KeepCheckedItems();
+    const std::vector<int32_t>& CheckedItems() const { return checkedItems_; }
+
     // ---- Deleting checked items from the query -----------------------------------------------
     // Removes the checked rows from the list and records each checked item as deleted from
     // the query (the items stay in the dataset); recomputes the footers. Returns the number of
@@ -284,6 +290,7 @@ private:
 
     std::vector<int32_t> shownItems_;
     std::vector<int32_t> readItems_;
+    std::vector<int32_t> checkedItems_;
     std::vector<int32_t> shownItemsCopy_;
     std::vector<int32_t> readItemsCopy_;
     bool hasListCopy_ = false;

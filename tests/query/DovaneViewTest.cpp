@@ -173,6 +173,17 @@ TEST_F(DovaneViewTest, MarkAllChecksTheFooterRowToo)
     EXPECT_TRUE(View().CountChecked().onlyFooter);
 }
 
+TEST_F(DovaneViewTest, TheItemsScreenGetsTheCheckedItemsWhenThereAreAtLeastTwo)
+{
+    Run(queryId_);
+    View().SetChecked(0, true);
+    View().SetChecked(View().RowCount() - 1, true);  // the footer row does not count
+    EXPECT_EQ(View().KeepCheckedItems(), 0);
+    View().SetChecked(2, true);
+    EXPECT_EQ(View().KeepCheckedItems(), 2);
+    EXPECT_EQ(View().CheckedItems(), ItemIds({"Pear", "Plum"}));
+}
+
 TEST_F(DovaneViewTest, DeletingCheckedItemsRemovesThemFromThisQueryOnly)
 {
     Run(queryId_);
