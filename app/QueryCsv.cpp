@@ -2,7 +2,6 @@
 #include "app/QueryCsv.h"
 
 #include "platform/MessageBox.h"
-#include "query/DeletedItems.h"
 #include "query/DovaneView.h"
 #include "query/QueryStore.h"
 #include "store/DovaneDatabase.h"
@@ -141,17 +140,10 @@ bool ExportQueryCsv(const std::string& datasetPath, const std::string& queryName
     }
 
     CDovaneView view(database);
-    if (!view.BuildResultTable()) {
-        error = "the result table of " + datasetPath + " cannot be built: " +
-                Reason(messages, view.LastError());
+    if (!view.RunQuery(queryId, true)) {
+        error = "query \"" + queryName + "\" failed: " + Reason(messages, view.LastError());
         return false;
     }
-    CDeletedItems(database).EnsureDeletedItemsTable();
-    if (view.FillResultList(queryId, true) == 0 || !view.LastError().empty()) {
-        error = "query \"" + queryName + "\" failed: " + OneLine(view.LastError());
-        return false;
-    }
-    view.Permutations().CheckConsistency(queryId, view.ParameterColumnCount());
 
     const std::string csv = ResultListCsv(view);
     if (toStandardOutput) {

@@ -9,7 +9,6 @@
 //                                            `time sqlite3 PATH < PATH.pivot.sql`
 #include "bench/DatasetGenerator.h"
 #include "platform/MessageBox.h"
-#include "query/DeletedItems.h"
 #include "query/DovaneView.h"
 #include "store/DovaneDatabase.h"
 #include "store/JetSql.h"
@@ -66,8 +65,7 @@ Datasets& TheDatasets()
 
 bool Run(CDovaneView& view)
 {
-    return view.BuildResultTable() && CDeletedItems(TheDatabase()).EnsureDeletedItemsTable() &&
-           view.FillResultList(kGeneratedQueryId, true) == 1;
+    return view.RunQuery(kGeneratedQueryId, true);
 }
 
 void BM_BuildResultTable(benchmark::State& state)

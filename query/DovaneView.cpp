@@ -75,6 +75,17 @@ void CDovaneView::Reset()
 
 // ---- The run --------------------------------------------------------------------------------------
 
+bool CDovaneView::RunQuery(int32_t queryId, bool showLinks, const IColumnMeasure* measure)
+{
+    if (!BuildResultTable())
+        return false;
+    CDeletedItems(database_).EnsureDeletedItemsTable();
+    if (FillResultList(queryId, showLinks, measure) == 0 || !lastError_.empty())
+        return false;
+    permutations_.CheckConsistency(queryId, ParameterColumnCount());
+    return true;
+}
+
 bool CDovaneView::BuildResultTable()
 {
     const bool built = table_.Build();

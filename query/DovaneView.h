@@ -96,6 +96,11 @@ public:
     void SetObserver(IResultObserver* observer) { observer_ = observer; }
 
     // ---- The run ----------------------------------------------------------------------------
+    // A query run as the result screen makes it: the result table built, Deleted_Items made
+    // sure of, the list filled, and the saved permutations checked against the parameter
+    // columns (those of another count are deleted). False when the table could not be built
+    // or the statement failed; LastError() says why.
+    bool RunQuery(int32_t queryId, bool showLinks, const IColumnMeasure* measure = nullptr);
     // Flattens the dataset into fulltable. False when the table could not be built.
     bool BuildResultTable();
     const CResultTableBuilder& ResultTable() const { return table_; }

@@ -71,6 +71,19 @@ TEST_F(DovaneViewTest, FillMakesTheColumnsAndRowsInStatementOrder)
     EXPECT_EQ(View().CellText(1, 0), "");
 }
 
+TEST_F(DovaneViewTest, ARunDropsSavedPermutationsMadeForOtherColumns)
+{
+    const std::string id = std::to_string(queryId_);
+    Dataset().Exec("INSERT INTO Combo (QUERY_ID, COMBO_NAME, COMBO) VALUES (" + id + ", 'Fits', '3,2,4,5')");
+    Run(queryId_);
+    EXPECT_EQ(Dataset().Count("Combo"), 1);
+    Dataset().Exec("DELETE FROM Viewable WHERE QUERY_ID = " + id + " AND PROPERTY_ID = " +
+                   std::to_string(Dataset().ParameterId("Made")));
+    Run(queryId_);
+    EXPECT_EQ(View().ParameterColumnCount(), 3);
+    EXPECT_EQ(Dataset().Count("Combo"), 0);
+}
+
 TEST_F(DovaneViewTest, TheFooterRowSumsTheRowsThatMeetTheQuery)
 {
     Run(queryId_);

@@ -59,11 +59,10 @@ protected:
         return id;
     }
 
-    // Builds the result table and fills the model for the query, as a run does.
+    // Runs the query as the result screen does.
     void Run(int queryId, bool showLinks = true, const IColumnMeasure* measure = nullptr)
     {
-        ASSERT_TRUE(View().BuildResultTable()) << View().LastError();
-        ASSERT_EQ(View().FillResultList(queryId, showLinks, measure), 1) << View().LastError();
+        ASSERT_TRUE(View().RunQuery(queryId, showLinks, measure)) << View().LastError();
     }
 
     // Every text of one list row, columns 1 to the last.
