@@ -498,11 +498,16 @@ void CDovaneView::ShowLinksColumn(bool show)
         columns_[1].width = show && widths_.size() > 1 ? widths_[1].COL_SIZE : 0;
 }
 
+// The widest text of the column among the first rows and the footer row: measuring every row of
+// a very large result would stall its first fill for what the first screens already show.
 int CDovaneView::ContentWidth(int column, const IColumnMeasure& measure) const
 {
+    constexpr int kMeasuredRows = 1000;
     int width = 0;
-    for (int row = 0; row < RowCount(); ++row)
+    for (int row = 0; row < std::min(RowCount(), kMeasuredRows); ++row)
         width = std::max(width, measure.TextWidth(CellText(row, column)));
+    if (RowCount() > kMeasuredRows)
+        width = std::max(width, measure.TextWidth(CellText(RowCount() - 1, column)));
     return width;
 }
 
