@@ -61,6 +61,19 @@ std::string CValueChanges::EnterNumber(int row, int column, const std::string& t
     return shown;
 }
 
+std::vector<CValueChanges::Choice> CValueChanges::ValueChoices(int column)
+{
+    std::vector<Choice> choices;
+    if (column > 0 && column < view_.ColumnCount()) {
+        CParamStore& params = database_.Params();
+        params.LoadChoices(view_.Column(column).PROPERTY_ID);
+        for (const tagVALUE& value : params.Choices())
+            choices.push_back({value.VALUE_ID, value.VALUE_ANUM});
+    }
+    choices.push_back({-1, kBlankValueText});
+    return choices;
+}
+
 void CValueChanges::ChooseValue(int row, int column, int32_t valueId, const std::string& text)
 {
     view_.SetCellText(row, column, text);

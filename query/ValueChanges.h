@@ -48,6 +48,13 @@ public:
     // "Number is too big and will be adjusted!" and keeps the first 10 characters. Returns the
     // text the cell shows.
     std::string EnterNumber(int row, int column, const std::string& text);
+    // What the value combo box of a text column offers: the values of the column's parameter
+    // in the values store's order, then "(Blank)" with VALUE_ID -1.
+    struct Choice {
+        int32_t VALUE_ID = -1;
+        std::string text;
+    };
+    std::vector<Choice> ValueChoices(int column);
     // A value chosen from the combo box (-1: "(Blank)"), with the text it shows.
     void ChooseValue(int row, int column, int32_t valueId, const std::string& text);
     // A text typed into the combo box: cut to 49 characters; when it is not yet a value of the

@@ -68,6 +68,12 @@ TEST_F(ValueChangesTest, ANumberTooLongIsCutWithAMessage)
 
 TEST_F(ValueChangesTest, BlankRemovesTheItemsValueAndKeepsTheChoice)
 {
+    std::vector<std::string> offered;
+    for (const CValueChanges::Choice& choice : Changes().ValueChoices(kColour))
+        offered.push_back(choice.text);
+    EXPECT_EQ(offered, (std::vector<std::string>{"Red", "Blue", kBlankValueText}));
+    EXPECT_EQ(Changes().ValueChoices(kColour).back().VALUE_ID, -1);
+
     Changes().ChooseValue(apple_, kColour, -1, kBlankValueText);
     ASSERT_TRUE(Changes().SaveValueChanges());
     EXPECT_TRUE(ItemValue("Apple", "Colour").empty());
