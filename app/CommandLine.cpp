@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/QueryCsv.h"
 #include "store/DatasetTemplate.h"
 
 #include <cstdio>
@@ -31,12 +32,27 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (i + 1 < arguments.size())
                 command.datasetPath = arguments[++i];
             return command;
+        } else if (argument == "--query" || argument == "--csv") {
+            if (i + 1 >= arguments.size()) {
+                command.action = CommandLine::Action::Invalid;
+                command.error = argument + " needs a value";
+                return command;
+            }
+            (argument == "--query" ? command.queryName : command.csvPath) = arguments[++i];
+            command.action = CommandLine::Action::QueryCsv;
         } else if (argument.size() > 1 && argument[0] == '-') {
             command.action = CommandLine::Action::Invalid;
             command.error = "unknown option " + argument;
             return command;
-        } else if (command.action == CommandLine::Action::StartGui) {
+        } else if (command.action == CommandLine::Action::StartGui ||
+                   command.action == CommandLine::Action::QueryCsv) {
             command.datasetPath = argument;
+        }
+    }
+    if (command.action == CommandLine::Action::QueryCsv) {
+        if (command.queryName.empty() || command.csvPath.empty() || command.datasetPath.empty()) {
+            command.action = CommandLine::Action::Invalid;
+            command.error = "--query needs --csv and a dataset: --query NAME --csv OUT DATASET.tvd";
         }
     }
     return command;
@@ -46,6 +62,7 @@ std::string UsageText()
 {
     return "Usage: Tavrin [DATASET.tvd]\n"
            "       Tavrin --new PATH.tvd\n"
+           "       Tavrin --query NAME --csv OUT DATASET.tvd\n"
            "\n"
            "Tavrin keeps a collection of items described by typed parameters, runs queries\n"
            "over it and turns the results into reports.\n"
@@ -54,7 +71,10 @@ std::string UsageText()
            "  -h, --help        show this text and exit\n"
            "  -v, --version     show the version and exit\n"
            "  --new PATH.tvd    create an empty dataset at PATH.tvd and exit; an existing\n"
-           "                    file is never touched\n";
+           "                    file is never touched\n"
+           "  --query NAME --csv OUT DATASET.tvd\n"
+           "                    run the stored query NAME of DATASET.tvd and write its\n"
+           "                    result list as CSV to OUT (\"-\": standard output)\n";
 }
 
 int RunHeadless(const CommandLine& command, const std::string& version)
@@ -74,11 +94,19 @@ int RunHeadless(const CommandLine& command, const std::string& version)
         }
         return 0;
     }
+    case CommandLine::Action::QueryCsv: {
+        std::string error;
+        if (!ExportQueryCsv(command.datasetPath, command.queryName, command.csvPath, error)) {
+            std::fprintf(stderr, "Tavrin: %s\n", error.c_str());
+            return 1;
+        }
+        return 0;
+    }
     case CommandLine::Action::Invalid:
         std::fprintf(stderr, "Tavrin: %s\n%s", command.error.c_str(), UsageText().c_str());
         return 2;
-    case CommandLine::Action::StartGui:
     case CommandLine::Action::Print:
+    case CommandLine::Action::StartGui:
         break;
     }
     return 0;

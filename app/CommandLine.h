@@ -1,17 +1,19 @@
-// The command line of the program. Headless commands (help, version, creating a dataset, later
-// query exports) run without a display and create no window; anything else starts the desktop
-// program. A print request (--print FILE, --print-to FILE PRINTER) is recognised so that start-up
-// can refuse it: printing from the command line is not offered.
+// The command line of the program. Headless commands (help, version, creating a dataset, the
+// CSV export of a stored query) run without a display and create no window; anything else
+// starts the desktop program. A print request (--print FILE, --print-to FILE PRINTER) is
+// recognised so that start-up can refuse it: printing from the command line is not offered.
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct CommandLine {
-    enum class Action { StartGui, Help, Version, NewDataset, Print, Invalid };
+    enum class Action { StartGui, Help, Version, NewDataset, QueryCsv, Print, Invalid };
 
     Action action = Action::StartGui;
-    std::string datasetPath;  // the file to open (or print), or the dataset to create (--new)
+    std::string datasetPath;  // the file to open (or print), the dataset to create (--new) or to query
+    std::string queryName;    // --query: the stored query to export
+    std::string csvPath;      // --csv: where the CSV goes ("-": standard output)
     std::string error;        // why the line is invalid
 };
 
