@@ -1,18 +1,19 @@
 // The command line of the program. Headless commands (help, version, creating a dataset, the
-// CSV export of a stored query) run without a display and create no window; anything else starts the desktop
-// program.
+// CSV and PDF exports of a stored query) run without a display and create no window; anything
+// else starts the desktop program.
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct CommandLine {
-    enum class Action { StartGui, Help, Version, NewDataset, QueryCsv, Invalid };
+    enum class Action { StartGui, Help, Version, NewDataset, QueryCsv, QueryPdf, Invalid };
 
     Action action = Action::StartGui;
     std::string datasetPath;  // the dataset to open, or the one to create (--new)
     std::string queryName;    // --query: the stored query to export
     std::string csvPath;      // --csv: where the CSV goes ("-": standard output)
+    std::string pdfPath;      // --pdf: where the PDF report goes
     std::string error;        // why the line is invalid
 };
 
