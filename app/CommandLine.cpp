@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/QueryCsv.h"
+#include "app/QueryPdf.h"
 #include "store/DatasetTemplate.h"
 
 #include <cstdio>
@@ -32,28 +33,37 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             if (i + 1 < arguments.size())
                 command.datasetPath = arguments[++i];
             return command;
-        } else if (argument == "--query" || argument == "--csv") {
+        } else if (argument == "--query" || argument == "--csv" || argument == "--pdf") {
             if (i + 1 >= arguments.size()) {
                 command.action = CommandLine::Action::Invalid;
                 command.error = argument + " needs a value";
                 return command;
             }
-            (argument == "--query" ? command.queryName : command.csvPath) = arguments[++i];
-            command.action = CommandLine::Action::QueryCsv;
+            std::string& value = argument == "--query" ? command.queryName
+                                 : argument == "--csv" ? command.csvPath
+                                                       : command.pdfPath;
+            value = arguments[++i];
+            command.action = command.pdfPath.empty() ? CommandLine::Action::QueryCsv
+                                                     : CommandLine::Action::QueryPdf;
         } else if (argument.size() > 1 && argument[0] == '-') {
             command.action = CommandLine::Action::Invalid;
             command.error = "unknown option " + argument;
             return command;
         } else if (command.action == CommandLine::Action::StartGui ||
-                   command.action == CommandLine::Action::QueryCsv) {
+                   command.action == CommandLine::Action::QueryCsv ||
+                   command.action == CommandLine::Action::QueryPdf) {
             command.datasetPath = argument;
         }
     }
-    if (command.action == CommandLine::Action::QueryCsv) {
-        if (command.queryName.empty() || command.csvPath.empty() || command.datasetPath.empty()) {
-            command.action = CommandLine::Action::Invalid;
-            command.error = "--query needs --csv and a dataset: --query NAME --csv OUT DATASET.tvd";
-        }
+    const bool exportsQuery = command.action == CommandLine::Action::QueryCsv ||
+                              command.action == CommandLine::Action::QueryPdf;
+    if (exportsQuery && !command.csvPath.empty() && !command.pdfPath.empty()) {
+        command.action = CommandLine::Action::Invalid;
+        command.error = "--csv and --pdf cannot be combined: export the query twice";
+    } else if (exportsQuery && (command.queryName.empty() || command.datasetPath.empty() ||
+                                (command.csvPath.empty() && command.pdfPath.empty()))) {
+        command.action = CommandLine::Action::Invalid;
+        command.error = "--query needs --csv or --pdf and a dataset: --query NAME --csv OUT DATASET.tvd";
     }
     return command;
 }
@@ -63,6 +73,7 @@ std::string UsageText()
     return "Usage: Tavrin [DATASET.tvd]\n"
            "       Tavrin --new PATH.tvd\n"
            "       Tavrin --query NAME --csv OUT DATASET.tvd\n"
+           "       Tavrin --query NAME --pdf OUT.pdf DATASET.tvd\n"
            "\n"
            "Tavrin keeps a collection of items described by typed parameters, runs queries\n"
            "over it and turns the results into reports.\n"
@@ -74,7 +85,11 @@ std::string UsageText()
            "                    file is never touched\n"
            "  --query NAME --csv OUT DATASET.tvd\n"
            "                    run the stored query NAME of DATASET.tvd and write its\n"
-           "                    result list as CSV to OUT (\"-\": standard output)\n";
+           "                    result list as CSV to OUT (\"-\": standard output)\n"
+           "  --query NAME --pdf OUT.pdf DATASET.tvd\n"
+           "                    run the stored query NAME of DATASET.tvd and write the PDF\n"
+           "                    report of all its items to OUT.pdf; an existing OUT.pdf\n"
+           "                    that is read-only is left alone\n";
 }
 
 int RunHeadless(const CommandLine& command, const std::string& version)
@@ -97,6 +112,14 @@ int RunHeadless(const CommandLine& command, const std::string& version)
     case CommandLine::Action::QueryCsv: {
         std::string error;
         if (!ExportQueryCsv(command.datasetPath, command.queryName, command.csvPath, error)) {
+            std::fprintf(stderr, "Tavrin: %s\n", error.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    case CommandLine::Action::QueryPdf: {
+        std::string error;
+        if (!ExportQueryPdf(command.datasetPath, command.queryName, command.pdfPath, error)) {
             std::fprintf(stderr, "Tavrin: %s\n", error.c_str());
             return 1;
         }

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -93,19 +94,13 @@ std::string ResultListCsv(const CDovaneView& view)
     return csv;
 }
 
-bool ExportQueryCsv(const std::string& datasetPath, const std::string& queryName,
-                    const std::string& outputPath, std::string& error)
+bool RunStoredQuery(const std::string& datasetPath, const std::string& queryName,
+                    const std::function<bool(const CDovaneView&, std::string&)>& use, std::string& error)
 {
     ScriptedMessages messages;  // every box of the run becomes at most the one line of error
     const QFileInfo dataset(QString::fromStdString(datasetPath));
     if (!dataset.isFile()) {
         error = "no dataset at " + datasetPath;
-        return false;
-    }
-    const bool toStandardOutput = outputPath == "-";
-    QSaveFile output(QString::fromStdString(outputPath));
-    if (!toStandardOutput && !output.open(QIODevice::WriteOnly)) {
-        error = "cannot write " + outputPath + ": " + output.errorString().toStdString();
         return false;
     }
 
@@ -144,18 +139,32 @@ bool ExportQueryCsv(const std::string& datasetPath, const std::string& queryName
         error = "query \"" + queryName + "\" failed: " + Reason(messages, view.LastError());
         return false;
     }
+    return use(view, error);
+}
 
-    const std::string csv = ResultListCsv(view);
-    if (toStandardOutput) {
-        if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0) {
-            error = "cannot write to standard output";
-            return false;
-        }
-        return true;
-    }
-    if (output.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) || !output.commit()) {
+bool ExportQueryCsv(const std::string& datasetPath, const std::string& queryName,
+                    const std::string& outputPath, std::string& error)
+{
+    const bool toStandardOutput = outputPath == "-";
+    QSaveFile output(QString::fromStdString(outputPath));
+    if (QFileInfo(QString::fromStdString(datasetPath)).isFile() && !toStandardOutput &&
+        !output.open(QIODevice::WriteOnly)) {
         error = "cannot write " + outputPath + ": " + output.errorString().toStdString();
         return false;
     }
-    return true;
+    return RunStoredQuery(datasetPath, queryName, [&](const CDovaneView& view, std::string& why) {
+        const std::string csv = ResultListCsv(view);
+        if (toStandardOutput) {
+            if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0) {
+                why = "cannot write to standard output";
+                return false;
+            }
+            return true;
+        }
+        if (output.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) || !output.commit()) {
+            why = "cannot write " + outputPath + ": " + output.errorString().toStdString();
+            return false;
+        }
+        return true;
+    }, error);
 }

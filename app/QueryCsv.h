@@ -6,9 +6,17 @@
 // footer row included. Column widths are neither measured nor saved and nothing is compacted.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CDovaneView;
+
+// Opens the dataset at `datasetPath`, runs its stored query `queryName` (exact name, the first
+// query of that name in QUERY_ID order) as the result screen runs it, and hands the filled
+// result model to `use` while the dataset is open; the dataset is closed afterwards. False with
+// one line in `error` when any step or `use` fails.
+bool RunStoredQuery(const std::string& datasetPath, const std::string& queryName,
+                    const std::function<bool(const CDovaneView&, std::string&)>& use, std::string& error);
 
 // One CSV field: quoted (with its double quotes doubled) when it holds a comma, a double quote
 // or a line break.
