@@ -213,13 +213,7 @@ bool CItemStore::SetItemColour(int index, COLORREF colour, bool isText)
     if (!IsIndex(index))
         return false;
     tagITEMID& entry = items_[index];
-    if (isText) {
-        entry.textColour = colour;
-        entry.colourFlags |= COLOUR_TEXT_SET;
-    } else {
-        entry.backgroundColour = colour;
-        entry.colourFlags |= COLOUR_BACKGROUND_SET;
-    }
+    SetUserColour(entry, colour, isText);
     if (index == current_.index) {
         current_.textColour = entry.textColour;
         current_.backgroundColour = entry.backgroundColour;

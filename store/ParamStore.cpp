@@ -171,14 +171,7 @@ bool CParamStore::SetParamColour(int index, COLORREF colour, bool isText)
 {
     if (!IsIndex(index))
         return false;
-    tagPARAM& record = params_[index];
-    if (isText) {
-        record.textColour = colour;
-        record.colourFlags |= COLOUR_TEXT_SET;
-    } else {
-        record.backgroundColour = colour;
-        record.colourFlags |= COLOUR_BACKGROUND_SET;
-    }
+    SetUserColour(params_[index], colour, isText);
     return true;
 }
 

@@ -68,6 +68,20 @@ enum ColourFlags : uint32_t {
     COLOUR_STORED = 0x4,          // read from or written to the dataset
 };
 
+// The user chose `colour` as a record's text (`isText`) or background colour: sets it and the
+// matching flag.
+template <class Record>
+void SetUserColour(Record& record, COLORREF colour, bool isText)
+{
+    if (isText) {
+        record.textColour = colour;
+        record.colourFlags |= COLOUR_TEXT_SET;
+    } else {
+        record.backgroundColour = colour;
+        record.colourFlags |= COLOUR_BACKGROUND_SET;
+    }
+}
+
 // The system's window (background) and window-text colours. The widget layer sets them from the
 // palette at start-up; logic that runs without widgets sees white on black.
 COLORREF DefaultBackgroundColour();

@@ -1,38 +1,8 @@
 #include "app/CommandLine.h"
+#include "tests/cli/RunTavrin.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
-#include <QProcessEnvironment>
-
-namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the built program with no display at all, as a script on a server would.
-RunResult RunTavrin(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("TAVRIN_BINARY_DIR") + "/bin/Tavrin", arguments);
-    RunResult result;
-    if (!process.waitForFinished(30000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
-
-}  // namespace
 
 TEST(CommandLine, ParsesTheHeadlessCommands)
 {

@@ -4,40 +4,16 @@
 #include "app/CommandLine.h"
 #include "app/QueryCsv.h"
 #include "store/Formats.h"
+#include "tests/cli/RunTavrin.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <sqlite3.h>
 
 namespace {
-
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-RunResult RunTavrin(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("TAVRIN_BINARY_DIR") + "/bin/Tavrin", arguments);
-    RunResult result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
 
 std::vector<std::string> SplitLines(const std::string& text)
 {

@@ -2,45 +2,16 @@
 // copy of the sample dataset, without a display; the file checked by qpdf and read back by
 // pdftotext and pdfinfo.
 #include "app/CommandLine.h"
+#include "tests/cli/RunTavrin.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <sys/stat.h>
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Execute(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(60000))
-        return outcome;
-    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.out = process.readAllStandardOutput().toStdString();
-    outcome.err = process.readAllStandardError().toStdString();
-    return outcome;
-}
-
-Outcome Tavrin(const QStringList& arguments)
-{
-    return Execute(qEnvironmentVariable("TAVRIN_BINARY_DIR") + "/bin/Tavrin", arguments);
-}
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -62,19 +33,19 @@ protected:
 
 TEST_F(QueryPdfTest, TheReportOfAllItemsIsWrittenAndReadsBack)
 {
-    const Outcome run = Tavrin({"--query", "Heavy ore minerals", "--pdf", Out("heavy.pdf"), Dataset()});
+    const RunResult run = RunTavrin({"--query", "Heavy ore minerals", "--pdf", Out("heavy.pdf"), Dataset()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.empty()) << run.out;
-    const Outcome check = Execute("qpdf", {"--check", Out("heavy.pdf")});
+    const RunResult check = RunProgram("qpdf", {"--check", Out("heavy.pdf")});
     EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
     EXPECT_FALSE(Has(check.out + check.err, "WARNING"));
 
-    const std::string text = Execute("pdftotext", {"-enc", "UTF-8", Out("heavy.pdf"), "-"}).out;
+    const std::string text = RunProgram("pdftotext", {"-enc", "UTF-8", Out("heavy.pdf"), "-"}).out;
     for (const char* part : {"Heavy ore minerals", "Permutation number: 1", "Produced By: ", "Links", "Class",
                              "Density", "Lustre", "Weight", "Item", "Native silver, Chihuahua", "(Calculation)"})
         EXPECT_TRUE(Has(text, part)) << part << "\n" << text;
     EXPECT_FALSE(Has(text, "Permutation name"));
-    const std::string info = Execute("pdfinfo", {Out("heavy.pdf")}).out;
+    const std::string info = RunProgram("pdfinfo", {Out("heavy.pdf")}).out;
     EXPECT_TRUE(Has(info, "Tavrin report for Query Report - Heavy ore minerals")) << info;
     EXPECT_TRUE(Has(info, "Pages:") && Has(info.substr(info.find("Pages:")), " 1\n")) << info;
 }
@@ -92,7 +63,7 @@ TEST_F(QueryPdfTest, FailuresGiveOneLineAndLeaveNoFile)
          "no/c.pdf"},
     };
     for (const auto& c : cases) {
-        const Outcome run = Tavrin(c.arguments);
+        const RunResult run = RunTavrin(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.why << ": " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.why << ": " << run.err;
         EXPECT_EQ(run.err.rfind("Tavrin: ", 0), 0u) << run.err;
@@ -105,7 +76,7 @@ TEST_F(QueryPdfTest, AReadOnlyReportIsLeftAlone)
     // Without a user to ask, a file marked read-only is not overwritten.
     const std::string path = folder_.WriteFile("kept.pdf", "kept");
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    const Outcome run = Tavrin({"--query", "Heavy ore minerals", "--pdf", Out("kept.pdf"), Dataset()});
+    const RunResult run = RunTavrin({"--query", "Heavy ore minerals", "--pdf", Out("kept.pdf"), Dataset()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(Has(run.err, "Selected file is Read Only.")) << run.err;
     EXPECT_EQ(ReadWholeFile(path), "kept");
